@@ -1,0 +1,35 @@
+# The two set-up commands of the README are `make run` and `make test`; both bootstrap first.
+PRESET ?= release
+BUILD_DIR := build
+
+.PHONY: all bootstrap configure build run test bench accuracy tables sanitize fuzz format tidy clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap.sh
+
+configure: bootstrap
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@./$(BUILD_DIR)/caelix chart
+
+test: build
+	@ctest --preset $(PRESET)
+
+bench: build
+	@cmake --build --preset $(PRESET) --target caelix_bench
+	@./$(BUILD_DIR)/bench/caelix_bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy: configure
+	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace caelix {
+
+struct ApparentPosition {
+  double longitudeDeg;    // apparent ecliptic longitude of date, [0, 360)
+  double declinationDeg;  // apparent declination, degrees
+};
+
+struct EquatorialOffset {
+  double rightAscensionDeg;
+  double declinationDeg;
+};
+
+// Returns the apparent place of the ecliptic position (longitudeDeg, latitudeDeg) at jd
+// (dynamical time): converted to right ascension and declination with the mean obliquity,
+// nutation applied in right ascension and declination by fixed-point iteration, annual
+// aberration of the mean place added, and converted back to ecliptic longitude with the true
+// obliquity (Meeus, Astronomical Formulae for Calculators, ch. 22-23). The second value is the
+// apparent declination, not an ecliptic latitude.
+ApparentPosition ApparentPlace(double jd, double longitudeDeg, double latitudeDeg);
+
+// Returns the annual aberration in right ascension and declination, degrees to be added, of a
+// star at (rightAscensionDeg, declinationDeg) at jd: the classical formulae with the constant
+// 20.49" and the Sun's true longitude, solved by fixed-point iteration.
+EquatorialOffset AnnualAberration(double jd, double rightAscensionDeg, double declinationDeg);
+
+// The largest number of passes of the fixed-point iterations above; they settle in a few.
+constexpr int kMaxApparentPlacePasses = 50;
+
+}  // namespace caelix

@@ -1,0 +1,41 @@
+#include "astro/chart_angles.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/nutation.h"
+#include "astro/sidereal_time.h"
+
+namespace caelix {
+
+double RisingPointBase(double thetaDeg, double phiDeg, double epsDeg) {
+  const double rad = DegToRad();
+  const double t = thetaDeg * rad;
+  const double phi = phiDeg * rad;
+  const double eps = epsDeg * rad;
+  return QuadrantAngle(std::sin(t) * std::cos(phi) * std::cos(eps) + std::sin(phi) * std::sin(eps),
+                       std::cos(t) * std::cos(phi));
+}
+
+ChartAnglesValue ChartAngles(double jdUT, double dayAndTime, double longitudeDeg, double latitudeDeg) {
+  const double rad = DegToRad();
+  const double g0 = ApparentSiderealTime0h(jdUT);
+  const double f = dayAndTime - std::trunc(dayAndTime);
+  const double theta = Normalize360(15.0 * (g0 + f * 24.0657098232) + longitudeDeg);
+  const double eps = TrueObliquity(jdUT);
+
+  ChartAnglesValue v{};
+  v.siderealDeg = theta;
+  v.ascendantDeg = Normalize360(RisingPointBase(theta, latitudeDeg, eps) + 90.0);
+  v.mcDeg = QuadrantAngle(std::sin(theta * rad) / std::cos(eps * rad), std::cos(theta * rad));
+
+  double thetaOpp = theta + 180.0;
+  if (thetaOpp >= 360.0) thetaOpp -= 360.0;
+  double anti = RisingPointBase(thetaOpp, 90.0 - latitudeDeg, eps) - 90.0;
+  if (anti >= 360.0) anti -= 360.0;
+  if (anti < 0.0) anti += 360.0;
+  v.antiVertexDeg = anti;
+  return v;
+}
+
+}  // namespace caelix

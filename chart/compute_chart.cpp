@@ -1,0 +1,115 @@
+#include "chart/compute_chart.h"
+
+#include <cmath>
+
+#include "astro/apparent_place.h"
+#include "astro/chart_angles.h"
+#include "astro/moon.h"
+#include "astro/points.h"
+#include "astro/sun.h"
+#include "chart/time_scales.h"
+#include "houses/house_cusp.h"
+
+namespace caelix {
+
+namespace {
+
+using Theory = EclipticPosition (*)(double jd);
+
+EclipticPosition NodePosition(double jd) {
+  EclipticPosition p;
+  p.longitudeDeg = MeanNodeLongitude(jd);
+  return p;
+}
+
+// Evaluates a theory at jde and jde + 1 and stores both apparent places; returns the raw
+// position at jde.
+EclipticPosition StoreBody(ChartResult& result, BodyId id, Theory theory, double jde) {
+  const EclipticPosition now = theory(jde);
+  const ApparentPosition a = ApparentPlace(jde, now.longitudeDeg, now.latitudeDeg);
+  const EclipticPosition next = theory(jde + 1.0);
+  const ApparentPosition b = ApparentPlace(jde + 1.0, next.longitudeDeg, next.latitudeDeg);
+  result[id] = BodySlot{a.longitudeDeg, a.declinationDeg, b.longitudeDeg, b.declinationDeg};
+  return now;
+}
+
+// Stores the apparent place of a point on the ecliptic at the chart instant.
+void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double jde) {
+  const ApparentPosition a = ApparentPlace(jde, longitudeDeg, 0.0);
+  result[id].longitude = a.longitudeDeg;
+  result[id].declination = a.declinationDeg;
+}
+
+// Slots whose theory is not part of the chart yet: the table bodies have no value.
+void MarkTableBodies(ChartResult& result) {
+  for (int id = static_cast<int>(BodyId::Lilith); id <= static_cast<int>(BodyId::Ixion); ++id) {
+    result[static_cast<BodyId>(id)] = BodySlot{kNoLongitude, kNoDeclination, kNoLongitude, kNoDeclination};
+  }
+}
+
+// A value that is not finite is no value: the reader skips the slot instead of showing garbage.
+void ReplaceNonFinite(ChartResult& result) {
+  for (BodySlot& s : result.slots) {
+    if (!std::isfinite(s.longitude) || !std::isfinite(s.declination)) {
+      s.longitude = kNoLongitude;
+      s.declination = kNoDeclination;
+    }
+    if (!std::isfinite(s.longitudeNext) || !std::isfinite(s.declinationNext)) {
+      s.longitudeNext = kNoLongitude;
+      s.declinationNext = kNoDeclination;
+    }
+  }
+}
+
+}  // namespace
+
+ChartInstants ComputeInstants(double day, double hour, double minute, double month, double year) {
+  ChartInstants t{};
+  t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));
+  t.jdUT = JulianDay(t.dayWithFraction, month, year);
+  t.jde = DynamicalTime(t.jdUT);
+  return t;
+}
+
+void ComputeChart(double day, double hour, double minute, double month, double year, double longitude,
+                  double latitude, char houseCode, ChartResult& result) {
+  const ChartInstants t = ComputeInstants(day, hour, minute, month, year);
+  const double jde = t.jde;
+
+  result = ChartResult{};
+  const double sunRaw = StoreBody(result, BodyId::Sun, SunPosition, jde).longitudeDeg;
+  const double moonRaw = StoreBody(result, BodyId::Moon, MoonPosition, jde).longitudeDeg;
+  StoreBody(result, BodyId::MeanNode, NodePosition, jde);
+
+  const ChartAnglesValue angles = ChartAngles(t.jdUT, t.dayWithFraction, longitude, latitude);
+  double vertex = angles.antiVertexDeg + 180.0;
+  if (vertex >= 360.0) vertex -= 360.0;
+  const double asc = angles.ascendantDeg;
+  const double mc = angles.mcDeg;
+
+  StorePoint(result, BodyId::Ascendant, asc, jde);
+  StorePoint(result, BodyId::Midheaven, mc, jde);
+  StorePoint(result, BodyId::Vertex, vertex, jde);
+  StorePoint(result, BodyId::PartOfFortune, ArabicPart(sunRaw, moonRaw, asc), jde);
+  StorePoint(result, BodyId::PartOfDaimon, ArabicPart(moonRaw, sunRaw, asc), jde);
+  StorePoint(result, BodyId::Midpoint, SunMoonMidpoint(sunRaw, moonRaw), jde);
+  constexpr struct {
+    int cusp;
+    BodyId id;
+  } kCusps[] = {{2, BodyId::Cusp2}, {3, BodyId::Cusp3}, {11, BodyId::Cusp11}, {12, BodyId::Cusp12}};
+  for (const auto& c : kCusps) {
+    StorePoint(result, c.id, HouseCusp(c.cusp, t.jdUT, latitude, asc, mc, houseCode), jde);
+  }
+
+  MarkTableBodies(result);
+  ReplaceNonFinite(result);
+}
+
+ChartResult ComputeChart(const ChartInput& input) {
+  ChartResult r;
+  ComputeChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude, input.latitude,
+               input.houseCode(), r);
+  return r;
+}
+
+}  // namespace caelix

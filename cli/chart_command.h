@@ -1,0 +1,38 @@
+#pragma once
+// `caelix chart`: one chart from the command line, as text or JSON.
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "chart/chart_input.h"
+#include "platform/clock.h"
+
+namespace CLI {
+class App;
+}
+
+namespace caelix {
+
+// The options of `caelix chart` as typed; an empty optional means "as when the dialog opens".
+struct ChartOptions {
+  std::optional<std::string> date;
+  std::optional<std::string> time;
+  std::optional<std::string> longitude;
+  std::optional<std::string> latitude;
+  std::optional<std::string> houses;
+  std::string dataDir = ".";
+  bool json = false;
+};
+
+// Adds the chart subcommand and its options to app; the options are written into options.
+CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
+
+// Returns the chart input the options ask for: each missing value as the main dialog opens
+// (the clock's UT, then the stored place and house system in dataDir, else the defaults).
+// On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
+std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
+
+// Computes and prints the chart; returns the exit status (0, or 2 for bad input).
+int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace caelix

@@ -1,0 +1,15 @@
+#pragma once
+#include <nlohmann/json.hpp>
+
+#include "chart/chart_input.h"
+#include "chart/chart_result.h"
+#include "chart/compute_chart.h"
+
+namespace caelix {
+
+// Returns the machine-readable form of one chart: the input, jdUT, jde and slots 1 to 33 in
+// BodyId order; a slot field without a value (longitude -1.0, declination -91.0, the next-day
+// fields of the single-instant slots) is null.
+nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result);
+
+}  // namespace caelix

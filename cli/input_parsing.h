@@ -1,0 +1,51 @@
+#pragma once
+// Parsing and range checks of the chart input as the command line takes it: the same ranges
+// as the main dialog's edits. Each parser returns an error text naming what is accepted.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace caelix {
+
+struct ParsedDate {
+  int year;  // astronomical, -9999 to 99999
+  int month;
+  int day;
+};
+
+struct ParsedTime {
+  int hour;
+  double minute;  // 0 <= minute < 60, seconds folded in as a fraction
+};
+
+// A value or the reason it was refused.
+template <typename T>
+struct Parsed {
+  std::optional<T> value;
+  std::string error;  // what is accepted, when value is empty
+};
+
+// Returns the number of days of a month in the calendar of the chart: Julian leap years up to
+// 1582, Gregorian from 1583 on.
+int DaysInMonth(int year, int month);
+
+// YYYY-MM-DD with an astronomical year of up to five characters, sign included ("-44-03-15",
+// "-0044-03-15"), month 1-12 and day 1 to the month's length.
+Parsed<ParsedDate> ParseDate(std::string_view text);
+
+// HH:MM, HH:MM.fraction or HH:MM:SS in UT: hour 0-23, minute 0 <= m < 60, second 0 <= s < 60.
+Parsed<ParsedTime> ParseTime(std::string_view text);
+
+// A plain decimal number (no exponent, no infinity or NaN), the whole text.
+std::optional<double> ParseDecimal(std::string_view text);
+
+// Longitude in degrees, east positive, -360 to 360.
+Parsed<double> ParseLongitude(std::string_view text);
+
+// Latitude in degrees, north positive, strictly between -66 and 66.
+Parsed<double> ParseLatitude(std::string_view text);
+
+// A house system: placidus, campanus, koch (any case) or P, C, K; returns the choice-box index.
+Parsed<int> ParseHouseSystem(std::string_view text);
+
+}  // namespace caelix

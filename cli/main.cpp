@@ -1,0 +1,25 @@
+// caelix: natal charts from the command line (chart, batch) and in desktop windows (gui).
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/chart_command.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
+               "house cusps and tabulated bodies for a date, a UT time and a place."};
+  app.require_subcommand(1);
+  caelix::ChartOptions chartOptions;
+  CLI::App* chart = caelix::AddChartCommand(app, chartOptions);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "caelix: " << e.what() << " (see caelix --help)\n";
+    return 2;
+  }
+  if (chart->parsed()) return caelix::RunChartCommand(chartOptions, std::cout, std::cerr);
+  return 2;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Runs the caelix command line as a user would and captures what it prints.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace caelix::testing {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string ReadWhole(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Runs `caelix <args>` (args already shell-quoted) with stdin from inputFile when given.
+inline RunResult RunCaelix(const std::string& args, const std::string& stdinText = {}) {
+  static int counter = 0;
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("caelix-run-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(dir);
+  const auto inPath = dir / "in";
+  std::ofstream(inPath, std::ios::binary) << stdinText;
+  const std::string cmd = std::string(CAELIX_BINARY) + " " + args + " <" + inPath.string() + " >" +
+                          (dir / "out").string() + " 2>" + (dir / "err").string();
+  RunResult r;
+  const int raw = std::system(cmd.c_str());
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = ReadWhole(dir / "out");
+  r.err = ReadWhole(dir / "err");
+  std::filesystem::remove_all(dir);
+  return r;
+}
+
+}  // namespace caelix::testing

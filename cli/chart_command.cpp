@@ -16,8 +16,10 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_option("--date", options.date, "Date YYYY-MM-DD, astronomical year -9999 to 99999 (default: today, UT)")
       ->allow_extra_args(false);
   chart->add_option("--time", options.time, "UT time HH:MM[.fraction] or HH:MM:SS (default: now)");
-  chart->add_option("--lon", options.longitude, "Longitude in degrees, east positive, -360 to 360 (default: stored place)");
-  chart->add_option("--lat", options.latitude, "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
+  chart->add_option("--lon", options.longitude,
+                    "Longitude in degrees, east positive, -360 to 360 (default: stored place)");
+  chart->add_option("--lat", options.latitude,
+                    "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
   chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
   chart->add_flag("--json", options.json, "Print the chart as one JSON object");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");

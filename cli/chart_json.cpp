@@ -6,7 +6,9 @@ namespace caelix {
 
 namespace {
 
-nlohmann::ordered_json ValueOrNull(double v, double marker) { return v == marker ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(v); }
+nlohmann::ordered_json ValueOrNull(double v, double marker) {
+  return v == marker ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(v);
+}
 
 }  // namespace
 

@@ -42,8 +42,9 @@ int DaysInMonth(int year, int month) {
 }
 
 Parsed<ParsedDate> ParseDate(std::string_view text) {
-  const std::string accepted = Quoted(text) + " is not a date YYYY-MM-DD (astronomical year -9999 to 99999, "
-                                              "month 1-12, day 1 to the month's length)";
+  const std::string accepted = Quoted(text) +
+                               " is not a date YYYY-MM-DD (astronomical year -9999 to 99999, "
+                               "month 1-12, day 1 to the month's length)";
   const bool negative = !text.empty() && text.front() == '-';
   const std::string_view rest = negative ? text.substr(1) : text;
   const std::size_t first = rest.find('-');
@@ -62,8 +63,9 @@ Parsed<ParsedDate> ParseDate(std::string_view text) {
 }
 
 Parsed<ParsedTime> ParseTime(std::string_view text) {
-  const std::string accepted = Quoted(text) + " is not a UT time HH:MM, HH:MM.fraction or HH:MM:SS "
-                                              "(hour 0-23, minute and second 0 to under 60)";
+  const std::string accepted = Quoted(text) +
+                               " is not a UT time HH:MM, HH:MM.fraction or HH:MM:SS "
+                               "(hour 0-23, minute and second 0 to under 60)";
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return {std::nullopt, accepted};
   const auto hour = ParseUnsigned(text.substr(0, colon), 2);
@@ -116,8 +118,7 @@ Parsed<double> ParseLongitude(std::string_view text) {
 Parsed<double> ParseLatitude(std::string_view text) {
   const auto v = ParseDecimal(text);
   if (!v || !(*v > -66.0 && *v < 66.0)) {
-    return {std::nullopt,
-            Quoted(text) + " is not a latitude in degrees strictly between -66 and 66 (north positive)"};
+    return {std::nullopt, Quoted(text) + " is not a latitude in degrees strictly between -66 and 66 (north positive)"};
   }
   return {*v, {}};
 }

@@ -2,14 +2,18 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/batch_command.h"
 #include "cli/chart_command.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
-               "house cusps and tabulated bodies for a date, a UT time and a place."};
+  CLI::App app{
+      "Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
+      "house cusps and tabulated bodies for a date, a UT time and a place."};
   app.require_subcommand(1);
   caelix::ChartOptions chartOptions;
   CLI::App* chart = caelix::AddChartCommand(app, chartOptions);
+  caelix::BatchOptions batchOptions;
+  CLI::App* batch = caelix::AddBatchCommand(app, batchOptions);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -21,5 +25,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (chart->parsed()) return caelix::RunChartCommand(chartOptions, std::cout, std::cerr);
+  if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
   return 2;
 }

@@ -1,6 +1,8 @@
 # The two set-up commands of the README are `make run` and `make test`; both bootstrap first.
 PRESET ?= release
 BUILD_DIR := build
+# The asteroid ephemeris files the table series need (`make tables`, the table checks).
+SHARED_EPHE ?= $(abspath ../shared/ephe)
 
 .PHONY: all bootstrap configure build run test bench accuracy tables sanitize fuzz format tidy clean
 
@@ -10,7 +12,7 @@ bootstrap:
 	@scripts/bootstrap.sh
 
 configure: bootstrap
-	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET) >/dev/null
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET) -DCAELIX_SHARED_EPHE=$(SHARED_EPHE) >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET)
@@ -24,6 +26,11 @@ test: build
 bench: build
 	@cmake --build --preset $(PRESET) --target caelix_bench
 	@./$(BUILD_DIR)/bench/caelix_bench
+
+# Recomputes the committed table series (astro/tables/) with the Swiss Ephemeris.
+tables: configure
+	@cmake --preset $(PRESET) -DCAELIX_SHARED_EPHE=$(SHARED_EPHE) >/dev/null
+	@cmake --build --preset $(PRESET) --target tables
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

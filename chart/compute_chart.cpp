@@ -4,6 +4,7 @@
 
 #include "astro/apparent_place.h"
 #include "astro/chart_angles.h"
+#include "astro/ephemeris_table.h"
 #include "astro/moon.h"
 #include "astro/points.h"
 #include "astro/sun.h"
@@ -40,10 +41,48 @@ void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double jde)
   result[id].declination = a.declinationDeg;
 }
 
-// Slots whose theory is not part of the chart yet: the table bodies have no value.
-void MarkTableBodies(ChartResult& result) {
-  for (int id = static_cast<int>(BodyId::Lilith); id <= static_cast<int>(BodyId::Ixion); ++id) {
-    result[static_cast<BodyId>(id)] = BodySlot{kNoLongitude, kNoDeclination, kNoLongitude, kNoDeclination};
+// Stores a table body's longitudes at jde and jde + 1 as the table gives them (-1.0 for no
+// value); a table body has no declination.
+template <typename Lookup>
+void StoreTableBody(ChartResult& result, BodyId id, double jde, Lookup lookup) {
+  const double now = lookup(jde);
+  const double next = lookup(jde + 1.0);
+  result[id] = BodySlot{now, kNoDeclination, next, kNoDeclination};
+}
+
+// The twelve tabulated bodies, each table object made for its bodies and gone after them.
+void StoreTableBodies(ChartResult& result, double jde) {
+  {
+    const LilithTrueTable table;
+    StoreTableBody(result, BodyId::LilithTrue, jde, [&](double jd) { return table.TableLongitude(jd); });
+  }
+  {
+    const MultiBodyTable table;
+    StoreTableBody(result, BodyId::Lilith, jde, [&](double jd) { return table.TableLongitude(jd, "Ll"); });
+    StoreTableBody(result, BodyId::Selena, jde, [&](double jd) { return table.TableLongitude(jd, "Se"); });
+  }
+  {
+    const WaldemathTable table;
+    StoreTableBody(result, BodyId::Waldemath, jde, [&](double jd) { return table.TableLongitude(jd); });
+  }
+  {
+    const ChironTable table;
+    StoreTableBody(result, BodyId::Chiron, jde, [&](double jd) { return table.TableLongitude(jd); });
+  }
+  {
+    const ErosTable table;
+    StoreTableBody(result, BodyId::Eros, jde, [&](double jd) { return table.TableLongitude(jd); });
+  }
+  {
+    constexpr struct {
+      BodyId id;
+      const char* code;
+    } kOuterBodies[] = {{BodyId::Eris, "Xe"},   {BodyId::Sedna, "Sd"},  {BodyId::Orcus, "Or"},
+                        {BodyId::Quaoar, "Qu"}, {BodyId::Varuna, "Vr"}, {BodyId::Ixion, "Ix"}};
+    const MultiBodyTable table;
+    for (const auto& b : kOuterBodies) {
+      StoreTableBody(result, b.id, jde, [&](double jd) { return table.TableLongitude(jd, b.code); });
+    }
   }
 }
 
@@ -71,8 +110,8 @@ ChartInstants ComputeInstants(double day, double hour, double minute, double mon
   return t;
 }
 
-void ComputeChart(double day, double hour, double minute, double month, double year, double longitude,
-                  double latitude, char houseCode, ChartResult& result) {
+void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
+                  char houseCode, ChartResult& result) {
   const ChartInstants t = ComputeInstants(day, hour, minute, month, year);
   const double jde = t.jde;
 
@@ -101,7 +140,7 @@ void ComputeChart(double day, double hour, double minute, double month, double y
     StorePoint(result, c.id, HouseCusp(c.cusp, t.jdUT, latitude, asc, mc, houseCode), jde);
   }
 
-  MarkTableBodies(result);
+  StoreTableBodies(result, jde);
   ReplaceNonFinite(result);
 }
 

@@ -1,0 +1,176 @@
+// table-accuracy: computes random charts from 1916 to 2020 and compares every tabulated body the
+// chart holds with the Swiss Ephemeris at the same instant (TT); a body without a value must lie
+// outside its table's range and one with a value inside it. Prints the largest deviation per
+// body; exit status 1 when any body misses its tolerance or its range.
+#include <swephexp.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "chart/compute_chart.h"
+#include "tools/make-tables/table_series_list.h"
+
+namespace caelix::tools {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: table-accuracy --ephe-path PATH [--charts N] [--seed S]\n"
+    "\n"
+    "Computes N random charts (default 1000) between 1916 and 2020 and compares the twelve\n"
+    "tabulated bodies with the Swiss Ephemeris at the same instant.\n"
+    "\n"
+    "  --ephe-path PATH  colon-separated folders with the ephemeris files\n"
+    "  --charts N        number of charts, 1 to 10000000\n"
+    "  --seed S          seed of the random dates (default 1)\n"
+    "  --help            show this text\n";
+
+struct BodyCheck {
+  BodyId id;
+  std::size_t source;  // index into kSeriesSources
+  double toleranceDeg;
+  double lowerJd;  // the table's range, inclusive
+  double upperJd;
+};
+
+constexpr std::array<BodyCheck, 12> kChecks{{
+    {BodyId::Lilith, 0, 0.01, 2420860.0, 2459290.0},
+    {BodyId::LilithTrue, 1, 0.05, 2420810.0, 2457890.0},
+    {BodyId::Selena, 2, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Waldemath, 3, 0.01, 2420810.0, 2457890.0},
+    {BodyId::Chiron, 4, 0.01, 2420860.0, 2457490.0},
+    {BodyId::Eros, 5, 0.01, 2420810.0, 2457565.0},
+    {BodyId::Eris, 6, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Sedna, 7, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Orcus, 8, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Quaoar, 9, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Varuna, 10, 0.01, 2420860.0, 2459290.0},
+    {BodyId::Ixion, 11, 0.01, 2420860.0, 2459290.0},
+}};
+
+struct Tally {
+  double maxDeviationDeg = 0.0;
+  double worstJd = 0.0;
+  long compared = 0;
+  long withoutValue = 0;
+  long rangeErrors = 0;
+};
+
+double SignedDifference(double a, double b) {
+  double d = std::fmod(a - b, 360.0);
+  if (d > 180.0) d -= 360.0;
+  if (d < -180.0) d += 360.0;
+  return d;
+}
+
+// Checks one stored longitude at the instant jde; false when the ephemeris could not answer.
+bool CheckValue(const BodyCheck& c, double stored, double jde, Tally& t) {
+  const bool inRange = jde >= c.lowerJd && jde <= c.upperJd;
+  if (stored == kNoLongitude) {
+    ++t.withoutValue;
+    if (inRange) ++t.rangeErrors;
+    return true;
+  }
+  if (!inRange) ++t.rangeErrors;
+  double xx[6] = {};
+  char err[AS_MAXCH] = {};
+  const SeriesSource& s = kSeriesSources[c.source];
+  const int rc = swe_calc(jde, s.sweBody, SEFLG_SWIEPH, xx, err);
+  if (rc < 0 || (rc & SEFLG_SWIEPH) == 0) {
+    std::fprintf(stderr, "table-accuracy: %s at JD %.5f: %s\n", s.body, jde, err);
+    return false;
+  }
+  const double deviation = std::fabs(SignedDifference(stored, xx[0]));
+  ++t.compared;
+  if (deviation > t.maxDeviationDeg) {
+    t.maxDeviationDeg = deviation;
+    t.worstJd = jde;
+  }
+  return true;
+}
+
+int Run(const std::string& ephePath, long charts, unsigned long seed) {
+  swe_set_ephe_path(const_cast<char*>(ephePath.c_str()));
+  std::mt19937_64 random(seed);
+  std::uniform_int_distribution<int> year(1916, 2020), month(1, 12), day(1, 28), hour(0, 23);
+  std::uniform_real_distribution<double> minute(0.0, 60.0);
+  std::array<Tally, kChecks.size()> tallies{};
+  for (long i = 0; i < charts; ++i) {
+    const double d = day(random), h = hour(random), mi = minute(random), mo = month(random), y = year(random);
+    ChartResult r;
+    ComputeChart(d, h, mi, mo, y, 13.4, 52.5, 'P', r);
+    const double jde = ComputeInstants(d, h, mi, mo, y).jde;
+    for (std::size_t k = 0; k < kChecks.size(); ++k) {
+      const BodySlot& slot = r[kChecks[k].id];
+      if (!CheckValue(kChecks[k], slot.longitude, jde, tallies[k]) ||
+          !CheckValue(kChecks[k], slot.longitudeNext, jde + 1.0, tallies[k])) {
+        return 1;
+      }
+    }
+  }
+  swe_close();
+
+  bool ok = true;
+  std::printf("%-12s %10s %10s %14s %10s %8s %s\n", "body", "compared", "no value", "max dev (deg)", "at JD", "limit",
+              "result");
+  for (std::size_t k = 0; k < kChecks.size(); ++k) {
+    const Tally& t = tallies[k];
+    const bool pass = t.maxDeviationDeg <= kChecks[k].toleranceDeg && t.rangeErrors == 0 && t.compared > 0;
+    ok = ok && pass;
+    std::printf("%-12s %10ld %10ld %14.7f %10.2f %8.3f %s", std::string(BodyKey(kChecks[k].id)).c_str(), t.compared,
+                t.withoutValue, t.maxDeviationDeg, t.worstJd, kChecks[k].toleranceDeg, pass ? "ok" : "FAIL");
+    if (t.rangeErrors > 0) std::printf(" (%ld values against the table's range)", t.rangeErrors);
+    std::printf("\n");
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace caelix::tools
+
+int main(int argc, char** argv) {
+  std::string ephePath;
+  long charts = 1000;
+  unsigned long seed = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(caelix::tools::kUsage, stdout);
+      return 0;
+    }
+    bool good = hasValue;
+    if (good && arg == "--ephe-path") {
+      ephePath = argv[++i];
+    } else if (good && (arg == "--charts" || arg == "--seed")) {
+      const std::string value = argv[++i];
+      std::size_t used = 0;
+      try {
+        const unsigned long n = std::stoul(value, &used);
+        if (arg == "--charts") {
+          good = n >= 1 && n <= 10000000;
+          charts = static_cast<long>(n);
+        } else {
+          seed = n;
+        }
+      } catch (const std::exception&) {
+        good = false;
+      }
+      good = good && used == value.size() && value[0] != '-';
+    } else {
+      good = false;
+    }
+    if (!good) {
+      std::fprintf(stderr, "table-accuracy: bad argument '%s'\n\n%s", argv[i], caelix::tools::kUsage);
+      return 2;
+    }
+  }
+  if (ephePath.empty()) {
+    std::fputs(caelix::tools::kUsage, stderr);
+    return 2;
+  }
+  return caelix::tools::Run(ephePath, charts, seed);
+}

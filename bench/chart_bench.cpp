@@ -1,0 +1,42 @@
+// The chart itself and `caelix batch` end to end.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "bench_rows.h"
+#include "chart/compute_chart.h"
+#include "cli/batch_command.h"
+
+namespace caelix {
+namespace {
+
+void BM_ComputeChart(benchmark::State& state) {
+  const auto inputs = bench::BenchInputs(256);
+  std::size_t i = 0;
+  ChartResult result;
+  for (auto _ : state) {
+    const ChartInput& in = inputs[i++ % inputs.size()];
+    ComputeChart(in.day, in.hour, in.minute, in.month, in.year, in.longitude, in.latitude, in.houseCode(), result);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(BM_ComputeChart)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_Batch(benchmark::State& state) {
+  const std::string csv = bench::BenchCsv(bench::BenchInputs(20000));
+  BatchOptions options;
+  options.threads = static_cast<unsigned>(state.range(0));
+  options.progress = false;
+  for (auto _ : state) {
+    std::istringstream in(csv);
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(RunBatchCommand(options, in, out, err));
+  }
+  state.SetItemsProcessed(state.iterations() * 20000);
+}
+BENCHMARK(BM_Batch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+}  // namespace caelix
+
+BENCHMARK_MAIN();

@@ -6,6 +6,8 @@
 #include "astro/chart_angles.h"
 #include "astro/ephemeris_table.h"
 #include "astro/moon.h"
+#include "astro/planets.h"
+#include "astro/pluto.h"
 #include "astro/points.h"
 #include "astro/sun.h"
 #include "chart/time_scales.h"
@@ -118,6 +120,14 @@ void ComputeChart(double day, double hour, double minute, double month, double y
   result = ChartResult{};
   const double sunRaw = StoreBody(result, BodyId::Sun, SunPosition, jde).longitudeDeg;
   const double moonRaw = StoreBody(result, BodyId::Moon, MoonPosition, jde).longitudeDeg;
+  StoreBody(result, BodyId::Mercury, MercuryPosition, jde);
+  StoreBody(result, BodyId::Venus, VenusPosition, jde);
+  StoreBody(result, BodyId::Mars, MarsPosition, jde);
+  StoreBody(result, BodyId::Jupiter, JupiterPosition, jde);
+  StoreBody(result, BodyId::Saturn, SaturnPosition, jde);
+  StoreBody(result, BodyId::Uranus, UranusPosition, jde);
+  StoreBody(result, BodyId::Neptune, NeptunePosition, jde);
+  StoreBody(result, BodyId::Pluto, PlutoPosition, jde);
   StoreBody(result, BodyId::MeanNode, NodePosition, jde);
 
   const ChartAnglesValue angles = ChartAngles(t.jdUT, t.dayWithFraction, longitude, latitude);

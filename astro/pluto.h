@@ -1,0 +1,31 @@
+#pragma once
+// Pluto: heliocentric position from a Fourier series in time (1805-2030) or a short series
+// (elsewhere), moved to the Earth with the Sun's position.
+#include "astro/ecliptic_position.h"
+#include "astro/planet_frame.h"
+
+namespace caelix {
+
+// The days the long series covers, both inclusive: 1805 January 1 0h and 2030 January 1 0h.
+constexpr double kPlutoLongSeriesFirstJd = 2380322.5;
+constexpr double kPlutoLongSeriesLastJd = 2462502.5;
+
+// Returns Pluto's heliocentric longitude and latitude of date (degrees, not reduced) and
+// distance (AU) at jd from a Fourier series in 24 multiples of one frequency (period about 248
+// years) in Julian years since J2000.0. Meant for 1805-2030.
+HeliocentricPosition PlutoLongSeries(double jd);
+
+// Returns the same from the low-precision formulae of Van Flandern and Pulkkinen (1979): mean
+// longitude plus ten terms in longitude and latitude and four in distance. Valid for any jd,
+// growing less accurate far from 1900 (its T^2 term is unbounded).
+HeliocentricPosition PlutoShortSeries(double jd);
+
+// Returns PlutoLongSeries inside [kPlutoLongSeriesFirstJd, kPlutoLongSeriesLastJd] and
+// PlutoShortSeries outside.
+HeliocentricPosition PlutoHeliocentric(double jd);
+
+// Returns Pluto's geocentric ecliptic longitude (degrees, [0, 360)) and latitude (degrees,
+// (-90, 90)) at jd: PlutoHeliocentric plus the Sun's vector of SunPosition. No distance.
+EclipticPosition PlutoPosition(double jd);
+
+}  // namespace caelix

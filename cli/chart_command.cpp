@@ -1,13 +1,18 @@
 #include "cli/chart_command.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdio>
+#include <cctype>
 #include <ostream>
+#include <string_view>
 
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
 #include "cli/input_parsing.h"
+#include "ui/pages/aspects_page.h"
+#include "ui/pages/elements_page.h"
+#include "ui/pages/positions_page.h"
+#include "ui/pages/quadruplicity_page.h"
 
 namespace caelix {
 
@@ -21,7 +26,11 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_option("--lat", options.latitude,
                     "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
   chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
-  chart->add_flag("--json", options.json, "Print the chart as one JSON object");
+  chart->add_option("--page", options.page,
+                    "Result page to print: positions (default), elements, quadruplicity, aspects, or all four "
+                    "in that order");
+  chart->add_flag("--json", options.json,
+                  "Print the chart as one JSON object: input, instants, bodies and the texts of the four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
   return chart;
 }
@@ -76,29 +85,59 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 namespace {
 
-void PrintSlots(const ChartResult& result, std::ostream& out) {
-  char line[160];
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const BodySlot& s = result[id];
-    if (s.longitude == kNoLongitude) continue;
-    const std::string label(BodyLabel(id));
-    if (IsTableBody(id)) {
-      std::snprintf(line, sizeof line, "%-12s %9.4f", label.c_str(), s.longitude);
-      out << line;
-      if (s.longitudeNext != kNoLongitude) {
-        std::snprintf(line, sizeof line, "            %9.4f", s.longitudeNext);
-        out << line;
-      }
-    } else if (IsSingleInstant(id)) {
-      std::snprintf(line, sizeof line, "%-12s %9.4f %9.4f", label.c_str(), s.longitude, s.declination);
-      out << line;
-    } else {
-      std::snprintf(line, sizeof line, "%-12s %9.4f %9.4f %9.4f %9.4f", label.c_str(), s.longitude, s.declination,
-                    s.longitudeNext, s.declinationNext);
-      out << line;
-    }
-    out << '\n';
+enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
+
+// Returns the page a --page value names (any case), or nothing.
+std::optional<Page> ParsePage(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  constexpr struct {
+    const char* name;
+    Page page;
+  } kPages[] = {{"positions", Page::Positions},
+                {"elements", Page::Elements},
+                {"quadruplicity", Page::Quadruplicity},
+                {"aspects", Page::Aspects},
+                {"all", Page::All}};
+  for (const auto& p : kPages) {
+    if (lower == p.name) return p.page;
+  }
+  return std::nullopt;
+}
+
+// The page text with the terminal's line ends: each "\r\n" becomes "\n".
+std::string TerminalLines(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+// Prints one page, or all four in the order of the result dialog's buttons (positions,
+// elements, quadruplicity, aspects) with an empty line between two.
+void PrintPages(Page page, const ChartInput& input, const ChartResult& result, std::ostream& out) {
+  switch (page) {
+    case Page::Positions:
+      out << TerminalLines(BuildPositionsText(input, result));
+      break;
+    case Page::Elements:
+      out << TerminalLines(BuildElementsText(result));
+      break;
+    case Page::Quadruplicity:
+      out << TerminalLines(BuildQuadruplicityText(result));
+      break;
+    case Page::Aspects:
+      out << TerminalLines(BuildAspectsText(result));
+      break;
+    case Page::All:
+      out << TerminalLines(BuildPositionsText(input, result)) << '\n'
+          << TerminalLines(BuildElementsText(result)) << '\n'
+          << TerminalLines(BuildQuadruplicityText(result)) << '\n'
+          << TerminalLines(BuildAspectsText(result));
+      break;
   }
 }
 
@@ -111,12 +150,17 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << error << '\n';
     return 2;
   }
+  const std::optional<Page> page = options.page ? ParsePage(*options.page) : Page::Positions;
+  if (!page) {
+    err << "caelix chart: --page: one of positions, elements, quadruplicity, aspects, all\n";
+    return 2;
+  }
   const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
   const ChartResult result = ComputeChart(*input);
   if (options.json) {
     out << ChartToJson(*input, instants, result).dump() << '\n';
   } else {
-    PrintSlots(result, out);
+    PrintPages(*page, *input, result, out);
   }
   return 0;
 }

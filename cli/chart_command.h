@@ -20,6 +20,7 @@ struct ChartOptions {
   std::optional<std::string> longitude;
   std::optional<std::string> latitude;
   std::optional<std::string> houses;
+  std::optional<std::string> page;  // positions, elements, quadruplicity, aspects or all
   std::string dataDir = ".";
   bool json = false;
 };
@@ -32,7 +33,9 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 // On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
 std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
 
-// Computes and prints the chart; returns the exit status (0, or 2 for bad input).
+// Computes the chart and prints the page --page names (the positions page by default; "all":
+// the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
+// returns the exit status (0, or 2 for bad input).
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

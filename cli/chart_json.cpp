@@ -2,6 +2,11 @@
 
 #include <string>
 
+#include "ui/pages/aspects_page.h"
+#include "ui/pages/elements_page.h"
+#include "ui/pages/positions_page.h"
+#include "ui/pages/quadruplicity_page.h"
+
 namespace caelix {
 
 namespace {
@@ -47,6 +52,10 @@ nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants&
     bodies.push_back(std::move(b));
   }
   j["bodies"] = std::move(bodies);
+  j["pages"] = {{"positions", BuildPositionsText(input, result)},
+                {"elements", BuildElementsText(result)},
+                {"quadruplicity", BuildQuadruplicityText(result)},
+                {"aspects", BuildAspectsText(result)}};
   return j;
 }
 

@@ -27,17 +27,17 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const ChartInput& input) {
+std::string ChartLine(const ChartInput& input, bool withPages) {
   const ChartInstants instants = ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
   const ChartResult result = ComputeChart(input);
-  return ChartToJson(input, instants, result).dump();
+  return ChartToJson(input, instants, result, withPages).dump();
 }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
-void ComputeBlock(std::vector<Job>& jobs, unsigned threads) {
-  const auto work = [&jobs, threads](unsigned first) {
+void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {
+  const auto work = [&jobs, threads, withPages](unsigned first) {
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input, withPages);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
@@ -109,7 +109,7 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
       ++lineNumber;
       jobs.push_back(Job{lineNumber, ParseBatchRow(line, lineNumber == 1), {}});
     }
-    ComputeBlock(jobs, threads);
+    ComputeBlock(jobs, threads, options.pages);
     for (const Job& job : jobs) {
       if (job.row.kind == BatchRowKind::Bad) {
         err << "caelix batch: line " << job.lineNumber << ": " << job.row.error << '\n';

@@ -158,7 +158,7 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
   const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
   const ChartResult result = ComputeChart(*input);
   if (options.json) {
-    out << ChartToJson(*input, instants, result).dump() << '\n';
+    out << ChartToJson(*input, instants, result, true).dump() << '\n';
   } else {
     PrintPages(*page, *input, result, out);
   }

@@ -17,7 +17,8 @@ nlohmann::ordered_json ValueOrNull(double v, double marker) {
 
 }  // namespace
 
-nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result) {
+nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
+                                   bool withPages) {
   nlohmann::ordered_json j;
   j["input"] = {{"day", input.day},
                 {"month", input.month},
@@ -52,6 +53,7 @@ nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants&
     bodies.push_back(std::move(b));
   }
   j["bodies"] = std::move(bodies);
+  if (!withPages) return j;
   j["pages"] = {{"positions", BuildPositionsText(input, result)},
                 {"elements", BuildElementsText(result)},
                 {"quadruplicity", BuildQuadruplicityText(result)},

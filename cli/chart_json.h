@@ -9,8 +9,10 @@ namespace caelix {
 
 // Returns the machine-readable form of one chart: the input, jdUT, jde and slots 1 to 33 in
 // BodyId order; a slot field without a value (longitude -1.0, declination -91.0, the next-day
-// fields of the single-instant slots) is null; then "pages", the texts of the positions, elements,
-// quadruplicity and aspects pages exactly as the result dialog shows them ("\r\n" line ends).
-nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result);
+// fields of the single-instant slots) is null. With withPages, then "pages": the texts of the
+// positions, elements, quadruplicity and aspects pages exactly as the result dialog shows them
+// (UTF-8, "\r\n" line ends).
+nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
+                                   bool withPages = false);
 
 }  // namespace caelix

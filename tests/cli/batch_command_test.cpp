@@ -85,11 +85,15 @@ TEST(BatchCommand, KeepsInputOrderOnEveryThreadCountAndReportsBadLines) {
 }
 
 TEST(BatchCommand, MatchesChartJsonEndToEnd) {
-  const auto batch = testing::RunCaelix("batch", "2000-01-01,12:00,14.417,50.083,P\n");
+  const auto batch = testing::RunCaelix("batch --pages", "2000-01-01,12:00,14.417,50.083,P\n");
   const auto chart =
       testing::RunCaelix("chart --date 2000-01-01 --time 12:00 --lon 14.417 --lat 50.083 --houses P --json");
   EXPECT_EQ(0, batch.status);
   EXPECT_EQ(chart.out, batch.out);
+  const auto withoutPages = testing::RunCaelix("batch", "2000-01-01,12:00,14.417,50.083,P\n");
+  auto j = nlohmann::json::parse(chart.out);
+  j.erase("pages");
+  EXPECT_EQ(j, nlohmann::json::parse(withoutPages.out));
   const auto empty = testing::RunCaelix("batch", "");
   EXPECT_EQ(0, empty.status);
   EXPECT_TRUE(empty.out.empty());

@@ -22,26 +22,5 @@ TEST(FindAspect, SeparationsOrbsAndTableOrder) {
   for (const Case& c : cases) EXPECT_EQ(c.want, FindAspect(c.x, c.y)) << "x " << c.x << " y " << c.y;
 }
 
-// Every aspect of the table is found at its exact angle unless an earlier entry's orb holds it,
-// in both directions and wherever the pair sits on the circle.
-TEST(FindAspect, EveryEntryAtItsAngleAroundTheCircle) {
-  for (const AspectEntry& e : kAspectTable) {
-    double expected = e.angleDeg;
-    for (const AspectEntry& earlier : kAspectTable) {
-      if (&earlier == &e) break;
-      if (e.angleDeg >= earlier.angleDeg - earlier.orbDeg && e.angleDeg <= earlier.angleDeg + earlier.orbDeg) {
-        expected = earlier.angleDeg;
-        break;
-      }
-    }
-    for (double y = 0.0; y < 360.0; y += 7.5) {
-      double x = y + e.angleDeg;
-      if (x >= 360.0) x -= 360.0;
-      EXPECT_EQ(expected, FindAspect(x, y)) << "angle " << e.angleDeg << " y " << y;
-      EXPECT_EQ(expected, FindAspect(y, x)) << "angle " << e.angleDeg << " y " << y;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace caelix

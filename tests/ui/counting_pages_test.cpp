@@ -23,15 +23,12 @@ ChartResult WithBodies(const std::array<double, 10>& longitudes) {
   return r;
 }
 
-// Cusps 30 degrees apart with the first house running from 350 across 0 to 20.
-ChartResult WithEvenHousesFrom350(const std::array<double, 10>& longitudes) {
+// The same with Ascendant, Cusp2, Cusp3, Midheaven, Cusp11 and Cusp12 at the given longitudes.
+ChartResult WithCusps(const std::array<double, 10>& longitudes, const std::array<double, 6>& cusps) {
   ChartResult r = WithBodies(longitudes);
-  r[BodyId::Ascendant].longitude = 350.0;
-  r[BodyId::Cusp2].longitude = 20.0;
-  r[BodyId::Cusp3].longitude = 50.0;
-  r[BodyId::Midheaven].longitude = 260.0;
-  r[BodyId::Cusp11].longitude = 290.0;
-  r[BodyId::Cusp12].longitude = 320.0;
+  const BodyId ids[] = {BodyId::Ascendant, BodyId::Cusp2,  BodyId::Cusp3,
+                        BodyId::Midheaven, BodyId::Cusp11, BodyId::Cusp12};
+  for (std::size_t i = 0; i < 6; ++i) r[ids[i]].longitude = cusps[i];
   return r;
 }
 
@@ -52,77 +49,48 @@ int SumOfCounts(const std::string& page) {
   return sum;
 }
 
-TEST(ElementsPage, TenBodiesInAries) {
-  ExpectPageLines(
-      {"Element:", "", "Fire:\t10  So Mo Me Ve Ma Ju Sa Ur Ne Pl ", "Earth:\t0  ", "Air:\t0  ", "Water:\t0  "},
-      BuildElementsText(WithBodies({0.0, 29.9999, 5, 10, 15, 20, 25, 1, 2, 3})));
-}
-
-TEST(ElementsPage, SignBoundariesAndEveryElement) {
-  // 30.0 is Taurus, 29.9999 still Aries; one body in each of the signs Leo to Pisces.
-  ExpectPageLines(
-      {"Element:", "", "Fire:\t3  Mo Me Ma ", "Earth:\t3  So Ve Ju ", "Air:\t2  Sa Ur ", "Water:\t2  Ne Pl "},
-      BuildElementsText(WithBodies({30.0, 29.9999, 240.0, 275.0, 120.0, 150.0, 180.0, 310.0, 210.0, 359.99})));
-}
-
-TEST(ElementsPage, ALongitudeOutsideTheCircleIsCountedNowhere) {
-  const std::string page = BuildElementsText(WithBodies({kNoLongitude, 360.0, 5, 10, 15, 20, 25, 1, 2, 3}));
-  EXPECT_EQ(8, SumOfCounts(page));
+TEST(ElementsPage, BodiesBySign) {
+  struct Case {
+    std::array<double, 10> at;
+    std::vector<std::string> lines;
+  } const cases[] = {
+      {{0.0, 29.9999, 5, 10, 15, 20, 25, 1, 2, 3},
+       {"Element:", "", "Fire:\t10  So Mo Me Ve Ma Ju Sa Ur Ne Pl ", "Earth:\t0  ", "Air:\t0  ", "Water:\t0  "}},
+      {{30.0, 29.9999, 240.0, 275.0, 120.0, 150.0, 180.0, 310.0, 210.0, 359.99},  // 30.0 is Taurus
+       {"Element:", "", "Fire:\t3  Mo Me Ma ", "Earth:\t3  So Ve Ju ", "Air:\t2  Sa Ur ", "Water:\t2  Ne Pl "}},
+  };
+  for (const Case& c : cases) ExpectPageLines(c.lines, BuildElementsText(WithBodies(c.at)));
 }
 
 TEST(QuadruplicityCusps, HalvesOfTheCircleReducedOnce) {
-  ChartResult r;
-  r[BodyId::Ascendant].longitude = 200.0;
-  r[BodyId::Midheaven].longitude = 270.0;
-  r[BodyId::Cusp2].longitude = 230.0;
-  r[BodyId::Cusp3].longitude = 250.0;
-  r[BodyId::Cusp11].longitude = 300.0;
-  r[BodyId::Cusp12].longitude = 170.0;
   const std::array<double, 13> want = {200, 230, 250, 90, 120, 350, 20, 50, 70, 270, 300, 170, 200};
-  EXPECT_EQ(want, QuadruplicityCusps(r));
+  EXPECT_EQ(want, QuadruplicityCusps(WithCusps({}, {200.0, 230.0, 250.0, 270.0, 300.0, 170.0})));
 }
 
-TEST(QuadruplicityPage, AHouseAcrossZero) {
+TEST(QuadruplicityPage, HousesAcrossZeroAndOutOfOrder) {
   // 355 and 5 both stand in the first house (350 to 20); a body on a cusp is in the house it opens.
   ExpectPageLines(
       {"Quadruplicity:", "", "Cardinal:\t4  So Mo Ju Pl ", "Fixed:\t5  Me Ve Sa Ur Ne ", "Mutable:\t1  Ma "},
-      BuildQuadruplicityText(
-          WithEvenHousesFrom350({355.0, 5.0, 20.0, 50.0 - 1e-9, 50.0, 260.0, 290.0, 319.0, 200.0, 170.0})));
-}
-
-TEST(HouseOf, SpansCuspsAndOutsideValues) {
-  const std::array<double, 13> c = QuadruplicityCusps(WithEvenHousesFrom350({}));
-  struct Case {
-    double lambda;
-    int want;
-  } const cases[] = {{355.0, 1},    {5.0, 1}, {350.0, 1}, {20.0, 2}, {19.999, 1},
-                     {349.999, 12}, {0.0, 1}, {170.0, 7}, {-1.0, 0}, {360.0, 0}};
-  for (const Case& k : cases) EXPECT_EQ(k.want, HouseOf(k.lambda, c)) << k.lambda;
-}
-
-TEST(QuadruplicityPage, CuspsOutOfOrderStillCountEachBodyOnce) {
-  // Cusp2 below the Ascendant makes the first house run from 100 nearly all the way round.
-  ChartResult r = WithBodies({110.0, 95.0, 5.0, 200.0, 275.0, 300.0, 45.0, 80.0, 130.0, 260.0});
-  r[BodyId::Ascendant].longitude = 100.0;
-  r[BodyId::Cusp2].longitude = 90.0;
-  r[BodyId::Cusp3].longitude = 120.0;
-  r[BodyId::Midheaven].longitude = 10.0;
-  r[BodyId::Cusp11].longitude = 40.0;
-  r[BodyId::Cusp12].longitude = 70.0;
+      BuildQuadruplicityText(WithCusps({355.0, 5.0, 20.0, 50.0 - 1e-9, 50.0, 260.0, 290.0, 319.0, 200.0, 170.0},
+                                       {350.0, 20.0, 50.0, 260.0, 290.0, 320.0})));
+  // Cusp2 below the Ascendant makes the first house run from 100 nearly all the way round, over
+  // the second house: each body still counts once.
+  const ChartResult r = WithCusps({110.0, 95.0, 5.0, 200.0, 275.0, 300.0, 45.0, 80.0, 130.0, 260.0},
+                                  {100.0, 90.0, 120.0, 10.0, 40.0, 70.0});
   EXPECT_EQ(10, SumOfCounts(BuildQuadruplicityText(r)));
 }
 
 // Whatever the chart, the ten bodies are counted exactly once on each page.
 TEST(CountingPages, CountsOfAnyChartAddUpToTen) {
   std::mt19937 rng(20060228);
-  std::uniform_real_distribution<double> year(1800.0, 2100.0), month(1.0, 12.0), day(1.0, 28.0), hour(0.0, 23.0),
-      minute(0.0, 59.99), lon(-180.0, 180.0), lat(-65.9, 65.9), circle(0.0, 360.0);
+  std::uniform_int_distribution<int> year(1800, 2100), month(1, 12), day(1, 28), hour(0, 23);
+  std::uniform_real_distribution<double> minute(0.0, 60.0), lon(-180.0, 180.0), lat(-65.9, 65.9), circle(0.0, 360.0);
   for (int n = 0; n < 300; ++n) {
     ChartInput in;
-    in.year = std::floor(year(rng));
-    in.month = std::floor(month(rng));
-    in.day = std::floor(day(rng));
-    in.hour = std::floor(hour(rng));
+    in.year = year(rng);
+    in.month = month(rng);
+    in.day = day(rng);
+    in.hour = hour(rng);
     in.minute = minute(rng);
     in.longitude = lon(rng);
     in.latitude = lat(rng);

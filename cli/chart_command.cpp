@@ -27,10 +27,10 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                     "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
   chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
   chart->add_option("--page", options.page,
-                    "Result page to print: positions (default), elements, quadruplicity, aspects, or all four "
-                    "in that order");
+                    "Result page to print: positions (default), elements, quadruplicity, aspects, or all (the "
+                    "four in that order, an empty line between two)");
   chart->add_flag("--json", options.json,
-                  "Print the chart as one JSON object: input, instants, bodies and the texts of the four pages");
+                  "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
   return chart;
 }

@@ -4,7 +4,7 @@ BUILD_DIR := build
 # The asteroid ephemeris files the table series need (`make tables`, the table checks).
 SHARED_EPHE ?= $(abspath ../shared/ephe)
 
-.PHONY: all bootstrap configure build run test bench accuracy tables sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test bench accuracy accuracy-reference tables sanitize fuzz format tidy clean
 
 all: build
 
@@ -31,6 +31,14 @@ bench: build
 tables: configure
 	@cmake --preset $(PRESET) -DCAELIX_SHARED_EPHE=$(SHARED_EPHE) >/dev/null
 	@cmake --build --preset $(PRESET) --target tables
+
+# Compares the analytic positions with the Swiss Ephemeris on random charts (docs/accuracy.md).
+accuracy: configure
+	@cmake --build --preset $(PRESET) --target accuracy-report
+
+# Rewrites the Swiss Ephemeris reference values of the accuracy test (tests/data/swiss_reference.h).
+accuracy-reference: configure
+	@cmake --build --preset $(PRESET) --target accuracy-reference
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

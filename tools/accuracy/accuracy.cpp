@@ -1,0 +1,321 @@
+// accuracy: compares the chart's analytic positions with the Swiss Ephemeris on seeded random
+// charts and prints, per body, the largest, the 99th-percentile and the RMS difference in
+// seconds of arc, in longitude and declination (`make accuracy`). With --write-reference it
+// instead writes the Swiss Ephemeris values of a smaller set of charts as a C++ header, the
+// reference data of the accuracy test.
+#include <swephexp.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/pluto.h"
+#include "chart/compute_chart.h"
+#include "tools/accuracy/swiss_charts.h"
+
+namespace caelix::tools {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: accuracy [--ephe-path PATH] [--charts N] [--outer-charts N] [--seed S]\n"
+    "       accuracy --write-reference FILE [--charts N] [--outer-charts N] [--seed S]\n"
+    "\n"
+    "Compares Sun to Pluto, the mean node, the angles and the cusps of the three house systems\n"
+    "of N random charts 1900-2100 (default 2000) and of M charts 1800-1900 and 2100-2300\n"
+    "(default 300, half in each) with the Swiss Ephemeris, and prints the differences in\n"
+    "seconds of arc, and whether each planet keeps within 0.05 degrees (Pluto inside\n"
+    "1805-2030). Exit status 2 when the ephemeris files do not cover a chart.\n"
+    "\n"
+    "  --ephe-path PATH        folders of the ephemeris files (default /usr/share/libswe/ephe)\n"
+    "  --charts N              charts 1900-2100, 1 to 1000000\n"
+    "  --outer-charts M        charts 1800-1900 and 2100-2300, 0 to 1000000\n"
+    "  --seed S                seed of the random charts (default 1)\n"
+    "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
+    "  --help                  show this text\n";
+
+constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
+constexpr double kLimitArcsec = 0.05 * 3600.0;
+
+// Returns |caelix - swiss| in arcseconds; for an angle the difference is taken modulo turn
+// (360, or 180 for an axis).
+double DifferenceArcsec(double caelix, double swiss, double turn) {
+  double d = caelix - swiss;
+  if (turn > 0.0) d = std::remainder(d, turn);
+  return std::fabs(d) * 3600.0;
+}
+
+constexpr double kAngle = 360.0;
+constexpr double kAxis = 180.0;
+constexpr double kLinear = 0.0;
+
+// Differences of one quantity, arcseconds.
+class Differences {
+ public:
+  void Add(double arcsec) { values_.push_back(arcsec); }
+  bool Empty() const { return values_.empty(); }
+  double Max() const { return Empty() ? 0.0 : *std::max_element(values_.begin(), values_.end()); }
+  double Percentile99() const {
+    if (Empty()) return 0.0;
+    std::vector<double> v = values_;
+    const std::size_t k = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(v.size()))) - 1;
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(k), v.end());
+    return v[k];
+  }
+  double Rms() const {
+    double sum = 0.0;
+    for (double x : values_) sum += x * x;
+    return Empty() ? 0.0 : std::sqrt(sum / static_cast<double>(values_.size()));
+  }
+
+ private:
+  std::vector<double> values_;
+};
+
+struct Row {
+  std::string name;
+  Differences longitude;
+  Differences declination;
+  bool hasDeclination = false;
+};
+
+// The rows of one group of charts: the bodies, the angles, the cusps of each house system.
+struct Group {
+  std::string title;
+  long charts = 0;
+  std::vector<Row> rows;
+};
+
+Group MakeGroup(const std::string& title) {
+  Group g{title, 0, {}};
+  for (BodyId id : kComparedBodies) g.rows.push_back(Row{std::string(BodyKey(id)), {}, {}, true});
+  for (BodyId id : kComparedAngles) g.rows.push_back(Row{std::string(BodyKey(id)), {}, {}, false});
+  g.rows.push_back(Row{"Vertex axis (modulo 180)", {}, {}, false});
+  for (char code : kHouseCodes) {
+    for (BodyId id : kComparedCusps) {
+      g.rows.push_back(Row{std::string(BodyKey(id)) + " (" + code + ")", {}, {}, false});
+    }
+  }
+  return g;
+}
+
+void AddChart(Group& g, const ComparedValues& caelix, const ComparedValues& swiss) {
+  ++g.charts;
+  std::size_t r = 0;
+  for (int b = 0; b < kBodyCount; ++b, ++r) {
+    for (int k = 0; k < 4; k += 2) {
+      g.rows[r].longitude.Add(DifferenceArcsec(caelix.body[b][k], swiss.body[b][k], kAngle));
+      g.rows[r].declination.Add(DifferenceArcsec(caelix.body[b][k + 1], swiss.body[b][k + 1], kLinear));
+    }
+  }
+  for (int a = 0; a < kAngleCount; ++a, ++r) {
+    g.rows[r].longitude.Add(DifferenceArcsec(caelix.angle[a], swiss.angle[a], kAngle));
+  }
+  g.rows[r++].longitude.Add(DifferenceArcsec(caelix.angle[2], swiss.angle[2], kAxis));
+  for (int h = 0; h < kHouseCount; ++h) {
+    for (int k = 0; k < kCuspCount; ++k, ++r) {
+      g.rows[r].longitude.Add(DifferenceArcsec(caelix.cusp[h][k], swiss.cusp[h][k], kAngle));
+    }
+  }
+}
+
+void PrintGroup(const Group& g) {
+  std::printf("\n### %s (%ld charts)\n\n", g.title.c_str(), g.charts);
+  std::printf("| Body | Longitude max | p99 | RMS | Declination max | p99 | RMS |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+  for (const Row& row : g.rows) {
+    if (row.longitude.Empty()) continue;
+    std::printf("| %s | %.1f | %.1f | %.1f |", row.name.c_str(), row.longitude.Max(), row.longitude.Percentile99(),
+                row.longitude.Rms());
+    if (row.hasDeclination) {
+      std::printf(" %.1f | %.1f | %.1f |\n", row.declination.Max(), row.declination.Percentile99(),
+                  row.declination.Rms());
+    } else {
+      std::printf(" | | |\n");
+    }
+  }
+}
+
+bool Within(const Row& row, double limitArcsec) {
+  return row.longitude.Max() <= limitArcsec && row.declination.Max() <= limitArcsec;
+}
+
+std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCharts, std::vector<bool>& outer) {
+  std::mt19937_64 random(seed);
+  std::vector<ChartDraw> draws;
+  for (long i = 0; i < charts; ++i) {
+    draws.push_back(DrawChart(random, kJd1900, kJd2100));
+    outer.push_back(false);
+  }
+  for (long i = 0; i < outerCharts; ++i) {
+    draws.push_back(i % 2 == 0 ? DrawChart(random, kJd1800, kJd1900) : DrawChart(random, kJd2100, kJd2300));
+    outer.push_back(true);
+  }
+  return draws;
+}
+
+int Report(unsigned long seed, long charts, long outerCharts) {
+  std::vector<bool> outer;
+  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
+  Group inner = MakeGroup("1900-2100");
+  Group far = MakeGroup("1800-1900 and 2100-2300");
+  Row plutoInside{"Pluto, 1805-2030", {}, {}, true};
+  Row plutoOutside{"Pluto, outside 1805-2030", {}, {}, true};
+  constexpr std::size_t kPlutoRow = 9;
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    ComparedValues swiss{};
+    ComparedValues caelix{};
+    std::string error;
+    if (!SwissValues(draws[i], swiss, error)) {
+      std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
+      return 2;
+    }
+    CaelixValues(draws[i], caelix);
+    AddChart(outer[i] ? far : inner, caelix, swiss);
+    const double jde = ComputeInstants(draws[i].day, draws[i].hour, draws[i].minute, draws[i].month, draws[i].year).jde;
+    const bool inside = jde >= kPlutoLongSeriesFirstJd && jde + 1.0 <= kPlutoLongSeriesLastJd;
+    Row& pluto = inside ? plutoInside : plutoOutside;
+    for (int k = 0; k < 4; k += 2) {
+      pluto.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
+      pluto.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
+    }
+  }
+  swe_close();
+
+  std::printf("Caelix against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of date and\n", seed);
+  std::printf("declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
+  PrintGroup(inner);
+  if (far.charts > 0) PrintGroup(far);
+  Group pluto{"Pluto by series", static_cast<long>(draws.size()), {}};
+  pluto.rows.push_back(plutoInside);
+  pluto.rows.push_back(plutoOutside);
+  PrintGroup(pluto);
+
+  // The goal: Mercury to Neptune within 0.05 degrees in 1900-2100, Pluto inside its long series.
+  std::printf("\nWithin 0.05 deg (180\"), longitude and declination:\n");
+  for (std::size_t r = 2; r < kPlutoRow; ++r) {
+    const Row& row = inner.rows[r];
+    std::printf("  %-8s 1900-2100: %s (largest %.1f\")\n", row.name.c_str(), Within(row, kLimitArcsec) ? "yes" : "no",
+                std::max(row.longitude.Max(), row.declination.Max()));
+  }
+  std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(plutoInside, kLimitArcsec) ? "yes" : "no",
+              std::max(plutoInside.longitude.Max(), plutoInside.declination.Max()));
+  return 0;
+}
+
+void PrintNumbers(std::FILE* f, const double* v, int n) {
+  std::fputs("{", f);
+  for (int k = 0; k < n; ++k) std::fprintf(f, "%s%.7f", k ? ", " : "", v[k]);
+  std::fputs("}", f);
+}
+
+int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts) {
+  std::vector<bool> outer;
+  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
+  std::FILE* f = std::fopen(path.c_str(), "w");
+  if (f == nullptr) {
+    std::fprintf(stderr, "accuracy: cannot write %s\n", path.c_str());
+    return 2;
+  }
+  std::fprintf(
+      f,
+      "// Generated by tools/accuracy (accuracy --write-reference --charts %ld --outer-charts %ld --seed %lu);\n"
+      "// do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and the mean\n"
+      "// node the apparent longitude and declination at jde (as TT) and at jde + 1; the Ascendant,\n"
+      "// Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and Koch systems.\n"
+      "#pragma once\n\nnamespace caelix::testing {\n\n"
+      "struct SwissReferenceChart {\n"
+      "  double day, hour, minute, month, year, longitude, latitude;\n"
+      "  bool outsideCentury;  // drawn from 1800-1900 or 2100-2300\n"
+      "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
+      "inline constexpr SwissReferenceChart kSwissReferenceCharts[] = {\n",
+      charts, outerCharts, seed);
+  for (std::size_t i = 0; i < draws.size(); ++i) {
+    const ChartDraw& c = draws[i];
+    ComparedValues swiss{};
+    std::string error;
+    if (!SwissValues(c, swiss, error)) {
+      std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
+      std::fclose(f);
+      return 2;
+    }
+    std::fprintf(f, "    {%.1f, %.1f, %.17g, %.1f, %.1f, %.17g, %.17g, %s,\n     {", c.day, c.hour, c.minute, c.month,
+                 c.year, c.longitude, c.latitude, outer[i] ? "true" : "false");
+    for (int b = 0; b < kBodyCount; ++b) {
+      if (b) std::fputs(",\n      ", f);
+      PrintNumbers(f, swiss.body[b], 4);
+    }
+    std::fputs("},\n     ", f);
+    PrintNumbers(f, swiss.angle, kAngleCount);
+    std::fputs(",\n     {", f);
+    for (int h = 0; h < kHouseCount; ++h) {
+      if (h) std::fputs(", ", f);
+      PrintNumbers(f, swiss.cusp[h], kCuspCount);
+    }
+    std::fputs("}},\n", f);
+  }
+  std::fputs("};\n\n}  // namespace caelix::testing\n", f);
+  swe_close();
+  return std::fclose(f) == 0 ? 0 : 2;
+}
+
+bool ParseCount(const std::string& value, long low, long high, long& out) {
+  try {
+    std::size_t used = 0;
+    const long n = std::stol(value, &used);
+    if (used != value.size() || n < low || n > high) return false;
+    out = n;
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+}  // namespace
+}  // namespace caelix::tools
+
+int main(int argc, char** argv) {
+  using namespace caelix::tools;
+  std::string ephePath = "/usr/share/libswe/ephe";
+  std::string referencePath;
+  long charts = -1;
+  long outerCharts = -1;
+  long seed = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    bool good = i + 1 < argc;
+    if (good) {
+      const std::string value = argv[i + 1];
+      if (arg == "--ephe-path") {
+        ephePath = value;
+      } else if (arg == "--write-reference") {
+        referencePath = value;
+      } else if (arg == "--charts") {
+        good = ParseCount(value, 1, 1000000, charts);
+      } else if (arg == "--outer-charts") {
+        good = ParseCount(value, 0, 1000000, outerCharts);
+      } else if (arg == "--seed") {
+        good = ParseCount(value, 0, 2147483647, seed);
+      } else {
+        good = false;
+      }
+    }
+    if (!good) {
+      std::fprintf(stderr, "accuracy: bad argument '%s'\n\n%s", argv[i], kUsage);
+      return 2;
+    }
+    ++i;
+  }
+  swe_set_ephe_path(const_cast<char*>(ephePath.c_str()));
+  const unsigned long s = static_cast<unsigned long>(seed);
+  if (!referencePath.empty()) {
+    return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts);
+  }
+  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts);
+}

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <fstream>
 #include <ostream>
 #include <string_view>
 
@@ -32,6 +33,9 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
+  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
+  chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels (default: 480)")
+      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));
   return chart;
 }
 
@@ -157,6 +161,14 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
   }
   const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
   const ChartResult result = ComputeChart(*input);
+  if (options.svgFile) {
+    std::ofstream svg(*options.svgFile, std::ios::binary);
+    svg << ChartWheelSvg(*input, result, options.svgSize);
+    if (!svg.flush()) {
+      err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
+      return 1;
+    }
+  }
   if (options.json) {
     out << ChartToJson(*input, instants, result, true).dump() << '\n';
   } else {

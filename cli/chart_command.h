@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/chart_input.h"
+#include "cli/chart_svg.h"
 #include "platform/clock.h"
 
 namespace CLI {
@@ -23,6 +24,8 @@ struct ChartOptions {
   std::optional<std::string> page;  // positions, elements, quadruplicity, aspects or all
   std::string dataDir = ".";
   bool json = false;
+  std::optional<std::string> svgFile;  // also write the wheel there as SVG
+  int svgSize = kDefaultSvgSize;
 };
 
 // Adds the chart subcommand and its options to app; the options are written into options.

@@ -1,0 +1,87 @@
+#include "ui/wheel/wheel_geometry.h"
+
+#include <cmath>
+#include <cstddef>
+#include <utility>
+
+#include "astro/angles.h"
+
+namespace caelix {
+namespace {
+
+constexpr double kMinimumGapDeg = 9.0;
+
+void ForwardPass(std::vector<DisplayEntry>& list) {
+  for (std::size_t k = 1; k < list.size(); ++k) {
+    if (list[k].longitude < list[k - 1].longitude + kMinimumGapDeg) {
+      list[k].longitude = list[k - 1].longitude + kMinimumGapDeg;
+    }
+  }
+}
+
+// Sorts ascending by longitude, swapping neighbours only when the later one is strictly smaller.
+void ExchangeSort(std::vector<DisplayEntry>& list) {
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (std::size_t k = 1; k < list.size(); ++k) {
+      if (list[k].longitude < list[k - 1].longitude) {
+        std::swap(list[k], list[k - 1]);
+        swapped = true;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+WheelSlots MakeWheelSlots(const ChartResult& chart) {
+  WheelSlots slots{};
+  for (std::size_t i = 0; i < kWheelEntryCount; ++i) slots[i] = chart.slots[i];
+  slots[static_cast<std::size_t>(BodyId::Midpoint)] = chart[BodyId::Lilith];
+  return slots;
+}
+
+double WheelDirection(double lambdaDeg, double ascendantDeg) { return lambdaDeg - ascendantDeg + 180.0; }
+
+PixelPoint WheelPoint(double f, double psiDeg, int wheelSize) {
+  const double c = static_cast<double>(wheelSize / 2);
+  const double r = f * wheelSize;
+  const double psi = psiDeg * DegToRad();
+  return {static_cast<int>(std::trunc(c + r * std::cos(psi))), static_cast<int>(std::trunc(c - r * std::sin(psi)))};
+}
+
+bool IsRetrograde(double a, double b) {
+  if (a > 340.0 && b < 20.0) b += 360.0;
+  if (a < 20.0 && b > 340.0) a += 360.0;
+  return b < a;
+}
+
+std::vector<DisplayEntry> SpreadSymbols(const WheelSlots& slots) {
+  std::vector<DisplayEntry> list;
+  for (int id = 1; id <= 11; ++id) list.push_back({slots[static_cast<std::size_t>(id)].longitude, id});
+  for (const BodyId id : {BodyId::PartOfFortune, BodyId::Midpoint}) {
+    const double longitude = slots[static_cast<std::size_t>(id)].longitude;
+    if (id == BodyId::Midpoint && longitude == kNoLongitude) continue;
+    list.push_back({longitude, static_cast<int>(id)});
+  }
+  ExchangeSort(list);
+  // A round only moves the first entry forward, to 351 deg before the last; with at most 13
+  // entries 9 deg apart the spread never reaches round to it again, so two rounds suffice. A
+  // wrap that gives the first entry the value it already holds counts as no change.
+  for (bool moved = true; moved;) {
+    const double first = list.front().longitude;
+    ForwardPass(list);
+    const double last = list.back().longitude;
+    if (last + kMinimumGapDeg > list.front().longitude + 360.0) {
+      list.front().longitude = last - 360.0 + kMinimumGapDeg;
+    }
+    ForwardPass(list);
+    moved = list.front().longitude != first;
+  }
+  for (DisplayEntry& e : list) {
+    if (e.longitude >= 360.0) e.longitude -= 360.0;
+  }
+  return list;
+}
+
+}  // namespace caelix

@@ -174,17 +174,12 @@ const IconGlyph* FindIconGlyph(int id) {
 
 std::optional<GlyphOutline> ParseGlyphPath(std::string_view path, std::string& error) {
   GlyphOutline outline;
-  while (!path.empty()) {
+  for (;;) {
     const auto end = path.find(';');
     if (!ParseStroke(path.substr(0, end), outline, error)) return std::nullopt;
-    if (end == std::string_view::npos) break;
+    if (end == std::string_view::npos) return outline;
     path.remove_prefix(end + 1);
   }
-  if (outline.strokes.empty() && outline.dots.empty()) {
-    error = "empty path";
-    return std::nullopt;
-  }
-  return outline;
 }
 
 }  // namespace caelix

@@ -46,8 +46,17 @@ double WheelDirection(double lambdaDeg, double ascendantDeg) { return lambdaDeg 
 PixelPoint WheelPoint(double f, double psiDeg, int wheelSize) {
   const double c = static_cast<double>(wheelSize / 2);
   const double r = f * wheelSize;
-  const double psi = psiDeg * DegToRad();
-  return {static_cast<int>(std::trunc(c + r * std::cos(psi))), static_cast<int>(std::trunc(c - r * std::sin(psi)))};
+  // The cosine and sine are taken of the angle's distance from the nearest quarter turn, so the
+  // quarter turns themselves are exact (the Ascendant's line lies level) and the wheel symmetric.
+  const double a = Normalize360(psiDeg);
+  if (std::isnan(a)) return {wheelSize / 2, wheelSize / 2};
+  const int quarter = static_cast<int>(std::lround(a / 90.0));
+  const double rest = (a - 90.0 * quarter) * DegToRad();
+  const double cr = std::cos(rest);
+  const double sr = std::sin(rest);
+  const double cosPsi[] = {cr, -sr, -cr, sr, cr};
+  const double sinPsi[] = {sr, cr, -sr, -cr, sr};
+  return {static_cast<int>(std::trunc(c + r * cosPsi[quarter])), static_cast<int>(std::trunc(c - r * sinPsi[quarter]))};
 }
 
 bool IsRetrograde(double a, double b) {

@@ -25,7 +25,8 @@ double WheelDirection(double lambdaDeg, double ascendantDeg);
 
 // Returns the pixel point at the fraction f of wheelSize from the centre (wheelSize div 2 on
 // both axes) in direction psiDeg: (trunc(cx + f size cos psi), trunc(cy - f size sin psi)),
-// truncated toward zero; the screen y axis points down.
+// truncated toward zero; the screen y axis points down. Exact at the quarter turns;
+// a direction that is not a number gives the centre.
 PixelPoint WheelPoint(double f, double psiDeg, int wheelSize);
 
 // Returns whether a body moving from longitude a to b (degrees, one day apart) moves backwards:

@@ -1,8 +1,10 @@
 # The two set-up commands of the README are `make run` and `make test`; both bootstrap first.
 PRESET ?= release
 BUILD_DIR := build
-# The asteroid ephemeris files the table series need (`make tables`, the table checks).
-SHARED_EPHE ?= $(abspath ../shared/ephe)
+# The asteroid ephemeris files the table series need (`make tables`, the table checks); CMake
+# finds the shared/ephe folder beside the checkout by itself, SHARED_EPHE=DIR names another.
+SHARED_EPHE ?=
+EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
 .PHONY: all bootstrap configure build run test bench accuracy accuracy-reference tables sanitize fuzz format tidy clean
 
@@ -12,7 +14,7 @@ bootstrap:
 	@scripts/bootstrap.sh
 
 configure: bootstrap
-	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET) -DCAELIX_SHARED_EPHE=$(SHARED_EPHE) >/dev/null
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset $(PRESET) $(EPHE_OPTION) >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET)
@@ -29,7 +31,7 @@ bench: build
 
 # Recomputes the committed table series (astro/tables/) with the Swiss Ephemeris.
 tables: configure
-	@cmake --preset $(PRESET) -DCAELIX_SHARED_EPHE=$(SHARED_EPHE) >/dev/null
+	@cmake --preset $(PRESET) $(EPHE_OPTION) >/dev/null
 	@cmake --build --preset $(PRESET) --target tables
 
 # Compares the analytic positions with the Swiss Ephemeris on random charts (docs/accuracy.md).
@@ -39,6 +41,12 @@ accuracy: configure
 # Rewrites the Swiss Ephemeris reference values of the accuracy test (tests/data/swiss_reference.h).
 accuracy-reference: configure
 	@cmake --build --preset $(PRESET) --target accuracy-reference
+
+# The whole suite, the whole-domain property test included, under ASan and UBSan.
+sanitize: bootstrap
+	@test -f build-sanitize/build.ninja || cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

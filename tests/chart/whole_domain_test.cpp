@@ -1,5 +1,5 @@
 // Every input the main dialog admits gives a chart: no hang, no crash, every longitude in
-// [0, 360) or the no-value marker, every declination finite.
+// [0, 360) or the no-value marker, every declination finite, every page free of "nan" and "inf".
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "chart/compute_chart.h"
+#include "ui/pages/aspects_page.h"
+#include "ui/pages/elements_page.h"
+#include "ui/pages/positions_page.h"
+#include "ui/pages/quadruplicity_page.h"
 
 namespace caelix {
 namespace {
@@ -22,12 +26,19 @@ namespace {
     }
     const bool computed = !IsTableBody(id);
     const bool lonOk = (s.longitude >= 0.0 && s.longitude < 360.0) || s.longitude == kNoLongitude;
-    const bool nextOk = IsSingleInstant(id) || (s.longitudeNext >= 0.0 && s.longitudeNext < 360.0) ||
-                        s.longitudeNext == kNoLongitude;
+    const bool nextOk =
+        IsSingleInstant(id) || (s.longitudeNext >= 0.0 && s.longitudeNext < 360.0) || s.longitudeNext == kNoLongitude;
     const bool decOk = computed ? std::fabs(s.declination) <= 91.0 : s.declination == kNoDeclination;
     if (!lonOk || !nextOk || !decOk) {
-      return ::testing::AssertionFailure() << BodyKey(id) << " longitude " << s.longitude << " next "
-                                           << s.longitudeNext << " declination " << s.declination;
+      return ::testing::AssertionFailure() << BodyKey(id) << " longitude " << s.longitude << " next " << s.longitudeNext
+                                           << " declination " << s.declination;
+    }
+  }
+  const std::string pages[] = {BuildPositionsText(in, r), BuildElementsText(r), BuildQuadruplicityText(r),
+                               BuildAspectsText(r)};
+  for (const std::string& page : pages) {
+    if (page.find("nan") != std::string::npos || page.find("inf") != std::string::npos) {
+      return ::testing::AssertionFailure() << "page shows a non-number:\n" << page;
     }
   }
   return ::testing::AssertionSuccess();
@@ -35,13 +46,12 @@ namespace {
 
 std::string Describe(const ChartInput& in) {
   char buf[160];
-  std::snprintf(buf, sizeof buf, "%.0f-%.0f-%.0f %.0f:%.17g lon %.17g lat %.17g %c", in.year, in.month, in.day,
-                in.hour, in.minute, in.longitude, in.latitude, in.houseCode());
+  std::snprintf(buf, sizeof buf, "%.0f-%.0f-%.0f %.0f:%.17g lon %.17g lat %.17g %c", in.year, in.month, in.day, in.hour,
+                in.minute, in.longitude, in.latitude, in.houseCode());
   return buf;
 }
 
-ChartInput Make(double year, double month, double day, double hour, double minute, double lon, double lat,
-                int house) {
+ChartInput Make(double year, double month, double day, double hour, double minute, double lon, double lat, int house) {
   ChartInput in;
   in.year = year;
   in.month = month;

@@ -2,8 +2,6 @@
 // The drawing surface the chart wheel paints on: the few device operations it needs, in pixels
 // (x right, y down, origin at the top left of the client area). Header only and standard library
 // only, so the core can draw through it without knowing any backend.
-#include <string_view>
-
 namespace caelix {
 
 struct PixelPoint {
@@ -38,9 +36,6 @@ class DrawingSurface {
   // Draws icon resource iconId scaled to width x height with its top-left corner at (left, top),
   // black on transparent. Returns false, drawing nothing, when there is no such icon.
   virtual bool DrawIcon(int iconId, int left, int top, int width, int height) = 0;
-
-  // Writes text in black with its top-left corner at (x, y); UTF-8.
-  virtual void DrawText(int x, int y, std::string_view text) = 0;
 };
 
 }  // namespace caelix

@@ -23,10 +23,6 @@ bool RecordingSurface::DrawIcon(int iconId, int left, int top, int width, int he
   return true;
 }
 
-void RecordingSurface::DrawText(int x, int y, std::string_view text) {
-  primitives_.push_back({.kind = DrawnPrimitive::Kind::Text, .x = x, .y = y, .text = std::string(text)});
-}
-
 std::string Describe(const DrawnPrimitive& p) {
   const auto pair = [](int a, int b) { return std::to_string(a) + "," + std::to_string(b); };
   switch (p.kind) {
@@ -39,8 +35,6 @@ std::string Describe(const DrawnPrimitive& p) {
     case DrawnPrimitive::Kind::Icon:
       return "icon " + std::to_string(p.iconId) + " at " + pair(p.x, p.y) + " " + std::to_string(p.width) + "x" +
              std::to_string(p.height);
-    case DrawnPrimitive::Kind::Text:
-      return "text " + pair(p.x, p.y) + " " + p.text;
   }
   return "?";
 }

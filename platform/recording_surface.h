@@ -9,16 +9,15 @@
 namespace caelix {
 
 struct DrawnPrimitive {
-  enum class Kind { MoveTo, LineTo, Ellipse, Icon, Text };
+  enum class Kind { MoveTo, LineTo, Ellipse, Icon };
   Kind kind;
-  int x = 0;  // the point (MoveTo, LineTo, Text) or the top-left corner (Ellipse, Icon)
+  int x = 0;  // the point (MoveTo, LineTo) or the top-left corner (Ellipse, Icon)
   int y = 0;
   int right = 0;  // Ellipse: the bottom-right corner of the box
   int bottom = 0;
   int width = 0;  // Icon: the drawn size
   int height = 0;
   int iconId = 0;
-  std::string text{};
 };
 
 class RecordingSurface : public DrawingSurface {
@@ -30,7 +29,6 @@ class RecordingSurface : public DrawingSurface {
   void LineTo(int x, int y) override;
   void Ellipse(int left, int top, int right, int bottom) override;
   bool DrawIcon(int iconId, int left, int top, int width, int height) override;
-  void DrawText(int x, int y, std::string_view text) override;
 
   const std::vector<DrawnPrimitive>& primitives() const { return primitives_; }
 

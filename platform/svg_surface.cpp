@@ -103,11 +103,6 @@ bool SvgSurface::DrawIcon(int iconId, int left, int top, int width, int height) 
   return true;
 }
 
-void SvgSurface::DrawText(int x, int y, std::string_view text) {
-  Append(body_, "<text x=\"", Number(x), "\" y=\"", Number(y + 11),
-         "\" font-family=\"sans-serif\" font-size=\"12\" fill=\"#000\">", EscapeXml(text), "</text>\n");
-}
-
 void SvgSurface::AddTitledArea(int left, int top, int width, int height, std::string_view title) {
   Append(body_, "<rect x=\"", Number(left), "\" y=\"", Number(top), "\" width=\"", Number(width), "\" height=\"",
          Number(height), "\" fill=\"#fff\" fill-opacity=\"0\"><title>", EscapeXml(title), "</title></rect>\n");

@@ -18,7 +18,6 @@ class SvgSurface : public DrawingSurface {
   void LineTo(int x, int y) override;
   void Ellipse(int left, int top, int right, int bottom) override;
   bool DrawIcon(int iconId, int left, int top, int width, int height) override;
-  void DrawText(int x, int y, std::string_view text) override;
 
   // Adds an invisible rectangle with its top-left corner at (left, top) that carries title
   // (UTF-8), drawn above everything before it.

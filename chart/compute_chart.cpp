@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/apparent_place.h"
 #include "astro/chart_angles.h"
 #include "astro/ephemeris_table.h"
@@ -135,6 +136,9 @@ void ComputeChart(double day, double hour, double minute, double month, double y
   if (vertex >= 360.0) vertex -= 360.0;
   const double asc = angles.ascendantDeg;
   const double mc = angles.mcDeg;
+  // The Vertex is the western end of the prime vertical's axis, in the half from the IC forward to
+  // the MC; where the tangent's quadrant picks the eastern end, the opposite point is the Vertex.
+  if (Normalize360(vertex - mc) < 180.0) vertex = ReduceOnce(vertex - 180.0);
 
   StorePoint(result, BodyId::Ascendant, asc, jde);
   StorePoint(result, BodyId::Midheaven, mc, jde);

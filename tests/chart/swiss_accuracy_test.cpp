@@ -74,7 +74,7 @@ constexpr Bound kBounds[] = {
     {"MeanNode 1900-2100", 30.3, 15.5, 11.2, 4.4},
     {"Ascendant", 39.2, 20.4, 0.0, 0.0},
     {"Midheaven", 38.7, 19.8, 0.0, 0.0},
-    {"Vertex axis", 38.7, 20.5, 0.0, 0.0},
+    {"Vertex", 39.3, 18.6, 0.0, 0.0},
     {"Cusps C", 39.4, 19.9, 0.0, 0.0},
     {"Cusps K", 39.4, 19.9, 0.0, 0.0},
     {"Cusps P", 39.4, 20.0, 0.0, 0.0},
@@ -108,7 +108,7 @@ std::map<std::string, Tallies> CompareReferenceCharts() {
       }
       rows["Ascendant"].longitude.Add(ArcsecBetween(r[BodyId::Ascendant].longitude, c.angle[0], 360.0));
       rows["Midheaven"].longitude.Add(ArcsecBetween(r[BodyId::Midheaven].longitude, c.angle[1], 360.0));
-      rows["Vertex axis"].longitude.Add(ArcsecBetween(r[BodyId::Vertex].longitude, c.angle[2], 180.0));
+      rows["Vertex"].longitude.Add(ArcsecBetween(r[BodyId::Vertex].longitude, c.angle[2], 360.0));
     }
   }
   return rows;

@@ -39,8 +39,8 @@ constexpr const char* kUsage =
 constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
 constexpr double kLimitArcsec = 0.05 * 3600.0;
 
-// Returns |caelix - swiss| in arcseconds; for an angle the difference is taken modulo turn
-// (360, or 180 for an axis).
+// Returns |caelix - swiss| in arcseconds; for an angle (turn 360) the difference is taken
+// across 0/360, for a linear quantity (turn 0) as it is.
 double DifferenceArcsec(double caelix, double swiss, double turn) {
   double d = caelix - swiss;
   if (turn > 0.0) d = std::remainder(d, turn);
@@ -48,7 +48,6 @@ double DifferenceArcsec(double caelix, double swiss, double turn) {
 }
 
 constexpr double kAngle = 360.0;
-constexpr double kAxis = 180.0;
 constexpr double kLinear = 0.0;
 
 // Differences of one quantity, arcseconds.
@@ -92,7 +91,6 @@ Group MakeGroup(const std::string& title) {
   Group g{title, 0, {}};
   for (BodyId id : kComparedBodies) g.rows.push_back(Row{std::string(BodyKey(id)), {}, {}, true});
   for (BodyId id : kComparedAngles) g.rows.push_back(Row{std::string(BodyKey(id)), {}, {}, false});
-  g.rows.push_back(Row{"Vertex axis (modulo 180)", {}, {}, false});
   for (char code : kHouseCodes) {
     for (BodyId id : kComparedCusps) {
       g.rows.push_back(Row{std::string(BodyKey(id)) + " (" + code + ")", {}, {}, false});
@@ -113,7 +111,6 @@ void AddChart(Group& g, const ComparedValues& caelix, const ComparedValues& swis
   for (int a = 0; a < kAngleCount; ++a, ++r) {
     g.rows[r].longitude.Add(DifferenceArcsec(caelix.angle[a], swiss.angle[a], kAngle));
   }
-  g.rows[r++].longitude.Add(DifferenceArcsec(caelix.angle[2], swiss.angle[2], kAxis));
   for (int h = 0; h < kHouseCount; ++h) {
     for (int k = 0; k < kCuspCount; ++k, ++r) {
       g.rows[r].longitude.Add(DifferenceArcsec(caelix.cusp[h][k], swiss.cusp[h][k], kAngle));

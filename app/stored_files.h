@@ -1,7 +1,13 @@
 #pragma once
-// The three stored files of the main dialog: house index, place and the history of inputs.
-// Raw little-endian numbers without header; a missing or short file leaves the caller's defaults.
+// The three stored files of the main dialog, in a data folder: the house index (ahouses.bin,
+// one little-endian int32), the place (aplace.bin, longitude then latitude as doubles) and the
+// history (alastcall.bin, ten 56-byte records of seven doubles). Raw numbers without header.
+// Loading leaves the caller's defaults where a file is missing, short or holds values the dialog
+// would not accept; a value is taken only when all its bytes are there. Saving replaces a file
+// whole (never leaving a part of it) and fails silently.
 #include <filesystem>
+
+#include "app/history.h"
 
 namespace caelix {
 
@@ -12,10 +18,20 @@ inline constexpr const char* kHistoryFileName = "alastcall.bin";
 inline constexpr double kDefaultLongitude = 14.417;
 inline constexpr double kDefaultLatitude = 50.083;
 
-// Reads up to 4 bytes of dir/ahouses.bin over houseIndex (a signed 32-bit integer).
+// Reads dir/ahouses.bin over houseIndex when it holds an index 0 to 2.
 void LoadHouseIndex(const std::filesystem::path& dir, int& houseIndex);
 
-// Reads up to 8 bytes of dir/aplace.bin over longitude, then up to 8 over latitude (doubles).
+// Reads dir/aplace.bin: the longitude over longitude when finite and within -360 to 360, the
+// latitude over latitude when finite and strictly between -66 and 66.
 void LoadPlace(const std::filesystem::path& dir, double& longitude, double& latitude);
+
+// Returns the ten records of dir/alastcall.bin, each record that is not whole in the file or not
+// used (IsUsedRecord) as an empty one; ten empty records when the file can't be read.
+History LoadHistory(const std::filesystem::path& dir);
+
+void SaveHouseIndex(const std::filesystem::path& dir, int houseIndex);
+void SavePlace(const std::filesystem::path& dir, double longitude, double latitude);
+// Writes MergeHistory(LoadHistory(dir), current) to dir/alastcall.bin.
+void SaveHistory(const std::filesystem::path& dir, const HistoryRecord& current);
 
 }  // namespace caelix

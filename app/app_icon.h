@@ -1,0 +1,13 @@
+#pragma once
+// The application's icon (resource 128): a small chart wheel, a deep blue ring with twelve sign
+// divisions around a golden Sun, on a transparent ground.
+#include "platform/icon_image.h"
+
+namespace caelix {
+
+inline constexpr int kAppIconId = 128;
+
+// Returns the icon at size x size pixels (size >= 1), edges smoothed by 4 x 4 supersampling.
+IconImage AppIcon(int size);
+
+}  // namespace caelix

@@ -1,0 +1,99 @@
+#include "app/edit_validators.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace caelix {
+
+int TextToInteger(std::string_view text) {
+  const std::string s(text);
+  errno = 0;
+  const long v = std::strtol(s.c_str(), nullptr, 10);
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+double TextToDecimal(std::string_view text) {
+  const std::string s(text);
+  const double v = std::strtod(s.c_str(), nullptr);
+  return std::isfinite(v) ? v : 0.0;
+}
+
+std::string ExactDecimalText(double v) {
+  char text[400];
+  for (int decimals = 2; decimals <= 6; ++decimals) {
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    if (std::strtod(text, nullptr) == v) return text;
+  }
+  std::snprintf(text, sizeof text, "%.2f", v);
+  return text;
+}
+
+bool IsNumericText(std::string_view text) {
+  if (text.empty() || text == "." || text == "-.") return false;
+  std::size_t dots = 0;
+  std::size_t i = text.front() == '-' ? 1 : 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.') {
+      if (++dots > 1) return false;
+    } else if (c < '0' || c > '9') {
+      return false;
+    }
+  }
+  return true;
+}
+
+namespace {
+
+bool IntegerWithin(std::string_view text, int lower, int upper) {
+  if (text.empty()) return true;
+  const int v = TextToInteger(text);
+  return v >= lower && v <= upper;
+}
+
+}  // namespace
+
+bool AcceptsDay(std::string_view text) { return IntegerWithin(text, 0, 31); }
+bool AcceptsMonth(std::string_view text) { return IntegerWithin(text, 0, 12); }
+bool AcceptsHour(std::string_view text) { return IntegerWithin(text, 0, 23); }
+
+bool AcceptsYear(std::string_view text) {
+  if (text.empty() || text == "-") return true;
+  const std::string s(text);
+  const double v = std::strtod(s.c_str(), nullptr);
+  if (!std::isfinite(v)) return false;
+  char t[400];
+  std::snprintf(t, sizeof t, "%.0f", v);
+  const std::string_view formatted(t);
+  if (formatted == "0" && text.front() != '0') return false;
+  return formatted.size() == text.size();
+}
+
+bool AcceptsMinute(std::string_view text) {
+  if (text.empty()) return true;
+  if (!IsNumericText(text) || text == "-") return false;
+  const double v = TextToDecimal(text);
+  return v >= 0.0 && v <= 59.0;
+}
+
+bool AcceptsLongitude(std::string_view text) {
+  if (text.empty()) return true;
+  if (!IsNumericText(text)) return false;
+  const double v = TextToDecimal(text);
+  return v >= -360.0 && v <= 360.0;
+}
+
+bool AcceptsLatitude(std::string_view text) {
+  if (text.empty()) return true;
+  if (!IsNumericText(text)) return false;
+  const double v = TextToDecimal(text);
+  return v > -66.0 && v < 66.0;
+}
+
+}  // namespace caelix

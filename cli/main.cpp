@@ -4,6 +4,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/chart_command.h"
+#include "cli/gui_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   CLI::App* chart = caelix::AddChartCommand(app, chartOptions);
   caelix::BatchOptions batchOptions;
   CLI::App* batch = caelix::AddBatchCommand(app, batchOptions);
+  caelix::GuiOptions guiOptions;
+  CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -26,5 +29,6 @@ int main(int argc, char** argv) {
   }
   if (chart->parsed()) return caelix::RunChartCommand(chartOptions, std::cout, std::cerr);
   if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
+  if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
   return 2;
 }

@@ -16,8 +16,10 @@ namespace {
 // A name beside the target that no other writer of this or another process picks.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
   static std::atomic<unsigned> counter{0};
+  char suffix[64];
+  std::snprintf(suffix, sizeof suffix, ".%ld.%u.tmp", static_cast<long>(::getpid()), counter++);
   std::filesystem::path p = target;
-  p += "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+  p += suffix;
   return p;
 }
 

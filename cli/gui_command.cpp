@@ -1,0 +1,33 @@
+#include "cli/gui_command.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+
+#include "app/caelix_app.h"
+#include "platform/fltk/fltk_host.h"
+
+namespace caelix {
+
+CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
+  CLI::App* gui = app.add_subcommand("gui", "Open the main dialog in a desktop window");
+  gui->add_option("--data-dir", options.dataDir,
+                  "Folder of the stored place, house system and history (ahouses.bin, aplace.bin, alastcall.bin; "
+                  "default: .)")
+      ->check(CLI::ExistingDirectory);
+  gui->add_option("--scale", options.scale, "Screen pixels per dialog pixel, 0.5 to 8 (default: 1.5)")
+      ->check(CLI::Range(0.5, 8.0));
+  return gui;
+}
+
+int RunGuiCommand(const GuiOptions& options, std::ostream& err) {
+  if (!FltkHost::DisplayAvailable()) {
+    err << "caelix gui: cannot open the display (is DISPLAY set to a running X server?)\n";
+    return 1;
+  }
+  FltkHost host(options.scale);
+  CaelixApp app(host, options.dataDir);
+  app.InitInstance();
+  return 0;
+}
+
+}  // namespace caelix

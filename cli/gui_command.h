@@ -1,0 +1,24 @@
+#pragma once
+// `caelix gui`: the main dialog in a desktop window.
+#include <iosfwd>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace caelix {
+
+struct GuiOptions {
+  std::string dataDir = ".";
+  double scale = 1.5;
+};
+
+// Adds the gui subcommand and its options to app; the options are written into options.
+CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options);
+
+// Runs the application until its main dialog closes; returns the exit status (0, or 1 when no
+// display can be opened).
+int RunGuiCommand(const GuiOptions& options, std::ostream& err);
+
+}  // namespace caelix

@@ -1,0 +1,25 @@
+#pragma once
+// The desktop backend: each dialog in its own FLTK window with the template's caption, its
+// controls placed from the template's dialog units times the scale, driven by keyboard, mouse
+// and touch. Alt with a letter presses a button by its mnemonic, Enter the default button,
+// Escape closes a dialog whose template says so, the close box ends any dialog.
+#include "platform/dialog.h"
+
+namespace caelix {
+
+class FltkHost : public DialogHost {
+ public:
+  // scale: screen pixels per dialog pixel (1.75 dialog pixels per dialog unit).
+  explicit FltkHost(double scale);
+
+  // True when a display can be opened (DISPLAY names a running X server).
+  static bool DisplayAvailable();
+
+  int RunModal(Dialog& dialog) override;
+  double Scale() const { return scale_; }
+
+ private:
+  double scale_;
+};
+
+}  // namespace caelix

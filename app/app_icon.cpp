@@ -40,7 +40,9 @@ bool Shade(double u, double v, Rgb& colour) {
   return true;
 }
 
-std::uint32_t Channel(double value) { return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255)); }
+std::uint32_t Channel(double value) {
+  return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
+}
 
 }  // namespace
 

@@ -32,8 +32,7 @@ std::optional<StepDateValue> SteppedDate(int day, int month, int year, DateStep 
       break;
   }
   const CalendarDateValue c = CalendarDate(jd);
-  return StepDateValue{static_cast<int>(std::floor(c.day + 1e-6)), static_cast<int>(c.month),
-                       static_cast<int>(c.year)};
+  return StepDateValue{static_cast<int>(std::floor(c.day + 1e-6)), static_cast<int>(c.month), static_cast<int>(c.year)};
 }
 
 }  // namespace caelix

@@ -24,8 +24,8 @@ int Truncated(double v) {
 bool IsUsedRecord(const HistoryRecord& r) {
   return WholeWithin(r.day, 1, 31) && WholeWithin(r.month, 1, 12) && WholeWithin(r.year, -99999, 99999) &&
          WholeWithin(r.hour, 0, 23) && std::isfinite(r.minute) && r.minute >= 0.0 && r.minute < 60.0 &&
-         std::isfinite(r.longitude) && r.longitude >= -360.0 && r.longitude <= 360.0 &&
-         std::isfinite(r.latitude) && r.latitude > -66.0 && r.latitude < 66.0;
+         std::isfinite(r.longitude) && r.longitude >= -360.0 && r.longitude <= 360.0 && std::isfinite(r.latitude) &&
+         r.latitude > -66.0 && r.latitude < 66.0;
 }
 
 History MergeHistory(const History& old, const HistoryRecord& current) {
@@ -45,8 +45,8 @@ std::string FormatHistoryLine(const HistoryRecord& r) {
   std::snprintf(minute, sizeof minute, "%.2f", r.minute);
   char line[256];
   std::snprintf(line, sizeof line, "%d.%d.%d %d:%s%s, %.2f:%.2f", Truncated(r.day), Truncated(r.month),
-                Truncated(r.year), Truncated(r.hour), std::string_view(minute).size() < 5 ? "0" : "",
-                minute, r.latitude, r.longitude);
+                Truncated(r.year), Truncated(r.hour), std::string_view(minute).size() < 5 ? "0" : "", minute,
+                r.latitude, r.longitude);
   return line;
 }
 

@@ -11,8 +11,8 @@ struct HistoryRecord {
   double day = 0.0;  // 0 marks an empty record
   double month = 0.0;
   double year = 0.0;
-  double hour = 0.0;    // UT
-  double minute = 0.0;  // fraction allowed
+  double hour = 0.0;       // UT
+  double minute = 0.0;     // fraction allowed
   double latitude = 0.0;   // degrees, north positive
   double longitude = 0.0;  // degrees, east positive
 

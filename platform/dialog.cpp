@@ -60,7 +60,9 @@ Control* Dialog::Item(int id) const {
   return nullptr;
 }
 
-bool Dialog::TakesFocus(const Control& c) const { return c.Kind() != ControlKind::Static && c.Kind() != ControlKind::Spin; }
+bool Dialog::TakesFocus(const Control& c) const {
+  return c.Kind() != ControlKind::Static && c.Kind() != ControlKind::Spin;
+}
 
 void Dialog::SetFocus(int controlId) {
   if (Item(controlId) == nullptr) return;

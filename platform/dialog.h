@@ -139,7 +139,10 @@ class Dialog : private ControlOwner {
   // Returns true to have the focus put on the first control that takes it.
   virtual bool OnInitDialog() { return true; }
   // Routes a notification to the message table; returns false when no entry matched.
-  virtual bool OnNotify(const Notification& n) { (void)n; return false; }
+  virtual bool OnNotify(const Notification& n) {
+    (void)n;
+    return false;
+  }
   virtual void OnOK() { EndDialog(kIdOk); }
   virtual void OnCancel() { EndDialog(kIdCancel); }
   virtual void OnLButtonDown(Point p) { (void)p; }

@@ -13,18 +13,18 @@ enum class ControlKind { Static, Edit, Spin, ComboBox, ListBox, Button };
 // Style bits of a template item; each applies to the kinds named.
 enum ControlStyle : unsigned {
   kStyleNone = 0,
-  kEditDigitsOnly = 1u << 0,   // edit: only the digits 0-9 can be typed
-  kEditMultiline = 1u << 1,    // edit: several lines
-  kEditAutoHScroll = 1u << 2,  // edit: scrolls horizontally while typing
-  kEditAutoVScroll = 1u << 3,  // edit: scrolls vertically while typing
-  kEditBorder = 1u << 4,       // edit: framed
-  kVScrollBar = 1u << 5,       // edit, list box: vertical scroll bar
-  kSpinSetBuddyInt = 1u << 6,  // spin: writes its position into the buddy edit as a decimal integer
-  kSpinArrowKeys = 1u << 7,    // spin: the Up and Down keys in the buddy step it
-  kSpinWrap = 1u << 8,         // spin: stepping past one end continues at the other
-  kListNotify = 1u << 9,       // list box: notifies selection changes
+  kEditDigitsOnly = 1u << 0,      // edit: only the digits 0-9 can be typed
+  kEditMultiline = 1u << 1,       // edit: several lines
+  kEditAutoHScroll = 1u << 2,     // edit: scrolls horizontally while typing
+  kEditAutoVScroll = 1u << 3,     // edit: scrolls vertically while typing
+  kEditBorder = 1u << 4,          // edit: framed
+  kVScrollBar = 1u << 5,          // edit, list box: vertical scroll bar
+  kSpinSetBuddyInt = 1u << 6,     // spin: writes its position into the buddy edit as a decimal integer
+  kSpinArrowKeys = 1u << 7,       // spin: the Up and Down keys in the buddy step it
+  kSpinWrap = 1u << 8,            // spin: stepping past one end continues at the other
+  kListNotify = 1u << 9,          // list box: notifies selection changes
   kComboDropDownList = 1u << 10,  // combo box: a closed list to choose from, not editable
-  kButtonDefault = 1u << 11,   // button: pressed by Enter
+  kButtonDefault = 1u << 11,      // button: pressed by Enter
 };
 
 struct TemplateItem {
@@ -38,9 +38,9 @@ struct TemplateItem {
 struct DialogTemplate {
   int id;
   std::string_view caption;
-  std::string_view font;  // point size and face, e.g. "8 System"
-  int width, height;      // client area, dialog units
-  bool escapeCloses;      // Escape ends the dialog like its close command
+  std::string_view font;                // point size and face, e.g. "8 System"
+  int width, height;                    // client area, dialog units
+  bool escapeCloses;                    // Escape ends the dialog like its close command
   std::span<const TemplateItem> items;  // in tab order
 };
 

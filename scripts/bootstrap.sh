@@ -9,7 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libfltk1.3-dev
   libswe-dev swe-basic-data
-  xvfb xdotool x11-apps imagemagick librsvg2-bin
+  xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 

@@ -35,8 +35,8 @@ class PaintArea : public Fl_Widget {
   }
   int handle(int event) override {
     if (event != FL_PUSH || Fl::event_button() != FL_LEFT_MOUSE) return Fl_Widget::handle(event);
-    dialog_.LeftButtonDown(Point{static_cast<int>(Fl::event_x() / scaler_.scale),
-                                 static_cast<int>(Fl::event_y() / scaler_.scale)});
+    dialog_.LeftButtonDown(
+        Point{static_cast<int>(Fl::event_x() / scaler_.scale), static_cast<int>(Fl::event_y() / scaler_.scale)});
     return 1;
   }
 
@@ -59,8 +59,7 @@ std::unique_ptr<Fl_RGB_Image> ToImage(const IconImage& icon, std::vector<unsigne
 
 class DialogWindow : public Fl_Double_Window, private DialogObserver {
  public:
-  DialogWindow(Dialog& dialog, double scale)
-      : Fl_Double_Window(1, 1), dialog_(dialog), scaler_{scale} {
+  DialogWindow(Dialog& dialog, double scale) : Fl_Double_Window(1, 1), dialog_(dialog), scaler_{scale} {
     int x, y, w, h;
     scaler_.Map(dialog.ClientRect(), x, y, w, h);
     size(w, h);
@@ -86,7 +85,8 @@ class DialogWindow : public Fl_Double_Window, private DialogObserver {
         dialog_.PressEnter();
         return 1;
       }
-      if ((Fl::event_state() & FL_ALT) != 0 && k > 0 && k < 128 && dialog_.PressMnemonic(static_cast<char>(k))) return 1;
+      if ((Fl::event_state() & FL_ALT) != 0 && k > 0 && k < 128 && dialog_.PressMnemonic(static_cast<char>(k)))
+        return 1;
     }
     return Fl_Double_Window::handle(event);
   }

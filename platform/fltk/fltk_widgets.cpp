@@ -2,9 +2,10 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Repeat_Button.H>
+
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace caelix::fltk {
@@ -57,17 +58,20 @@ class StaticView : public View<Fl_Box> {
   }
   void Sync() override {
     Place();
-    if (widget_->label() == nullptr || control_.Text() != widget_->label()) widget_->copy_label(control_.Text().c_str());
+    if (widget_->label() == nullptr || control_.Text() != widget_->label())
+      widget_->copy_label(control_.Text().c_str());
   }
 };
 
 class ButtonWidget : public Fl_Button {
  public:
   ButtonWidget(Dialog& dialog, int id) : Fl_Button(0, 0, 1, 1), dialog_(dialog), id_(id) {
-    callback([](Fl_Widget*, void* self) {
-      auto* b = static_cast<ButtonWidget*>(self);
-      b->dialog_.PressButton(b->id_);
-    }, this);
+    callback(
+        [](Fl_Widget*, void* self) {
+          auto* b = static_cast<ButtonWidget*>(self);
+          b->dialog_.PressButton(b->id_);
+        },
+        this);
   }
   int handle(int event) override {
     if (event == FL_SHORTCUT) return 0;
@@ -89,7 +93,8 @@ class ButtonView : public View<ButtonWidget> {
   }
   void Sync() override {
     Place();
-    if (widget_->label() == nullptr || control_.Text() != widget_->label()) widget_->copy_label(control_.Text().c_str());
+    if (widget_->label() == nullptr || control_.Text() != widget_->label())
+      widget_->copy_label(control_.Text().c_str());
   }
 };
 
@@ -248,10 +253,12 @@ std::string MenuLabel(const std::string& text) {
 class ChoiceWidget : public Fl_Choice {
  public:
   ChoiceWidget(Dialog& dialog, ComboBox& combo) : Fl_Choice(0, 0, 1, 1), dialog_(dialog), combo_(combo) {
-    callback([](Fl_Widget*, void* self) {
-      auto* w = static_cast<ChoiceWidget*>(self);
-      if (!w->syncing_) w->combo_.UserSelect(w->value());
-    }, this);
+    callback(
+        [](Fl_Widget*, void* self) {
+          auto* w = static_cast<ChoiceWidget*>(self);
+          if (!w->syncing_) w->combo_.UserSelect(w->value());
+        },
+        this);
   }
   int handle(int event) override {
     if (event == FL_FOCUS) dialog_.UserFocus(combo_.Id());
@@ -301,10 +308,12 @@ class ListWidget : public Fl_Hold_Browser {
     format_char(0);
     when(FL_WHEN_CHANGED);
     has_scrollbar(Fl_Browser_::VERTICAL);
-    callback([](Fl_Widget*, void* self) {
-      auto* w = static_cast<ListWidget*>(self);
-      if (!w->syncing_) w->list_.UserSelect(w->value() - 1);
-    }, this);
+    callback(
+        [](Fl_Widget*, void* self) {
+          auto* w = static_cast<ListWidget*>(self);
+          if (!w->syncing_) w->list_.UserSelect(w->value() - 1);
+        },
+        this);
   }
   int handle(int event) override {
     if (event == FL_FOCUS) dialog_.UserFocus(list_.Id());

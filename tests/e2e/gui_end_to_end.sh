@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# End to end on a real desktop window: caelix gui on a virtual X server, driven with xdotool
+# like a person would: type a date, Alt+C, read the result window's text through the clipboard,
+# Alt+B, check the three stored files, start again and recall the input from the history list.
+# Screenshots go to the folder given. Exit 77 (skipped) when a tool is missing.
+# Usage: gui_end_to_end.sh CAELIX SCREENSHOT_DIR
+set -euo pipefail
+caelix=$1
+shots=$2
+for tool in Xvfb xdotool xclip import od; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+data=$work/data
+mkdir -p "$data" "$shots"
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$shots/gui_failure.png" 2>/dev/null || true
+  exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+
+# Waits until a window with exactly this name exists (or is gone, with "gone"); prints its id.
+wait_window() {
+  for _ in $(seq 100); do
+    if id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [[ -n $id ]]; then
+      [[ ${2:-} == gone ]] || { echo "$id"; return 0; }
+    elif [[ ${2:-} == gone ]]; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Prints the text of the focused widget, copied with Ctrl+A, Ctrl+C.
+copy_focused() {
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard
+}
+
+start_gui() {
+  "$caelix" gui --data-dir "$data" --scale 1.5 &
+  pids+=($!)
+  main=$(wait_window Caelix) || fail "no window named Caelix"
+  xdotool windowfocus --sync "$main"
+  sleep 0.3
+}
+
+# First run: the day edit has the focus; each field is selected whole and typed over.
+start_gui
+xdotool type --delay 40 28
+for value in 2 2006 17 42.5; do
+  xdotool key Tab
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 40 "$value"
+done
+xdotool key alt+c
+result=$(wait_window 'Result:') || fail "Alt+C opened no window named Result:"
+xdotool windowfocus --sync "$result"
+sleep 0.3
+xdotool mousemove --window "$result" 100 100 click 1
+page=$(copy_focused)
+first=$(printf '%s\n' "$page" | head -1)
+[[ $first == "28.2.2006 17GMT:42.50," ]] || fail "first line of the positions page is '$first'"
+printf '%s\n' "$page" | grep -q $'^So\t[0-9][0-9][A-Z][a-z][0-9][0-9]\t' || fail "no Sun line on the page"
+printf '%s\n' "$page" | grep -qx 'Placidus' || fail "no house system line on the page"
+import -window root "$shots/gui_result.png"
+
+xdotool key alt+b
+wait_window 'Result:' gone || fail "Alt+B left the result window open"
+
+size() { stat -c %s "$data/$1" 2>/dev/null || echo missing; }
+# The files are written once the result window has closed.
+for _ in $(seq 50); do [[ $(size alastcall.bin) == 560 ]] && break; sleep 0.1; done
+[[ $(size ahouses.bin) == 4 ]] || fail "ahouses.bin has $(size ahouses.bin) bytes"
+[[ $(size aplace.bin) == 16 ]] || fail "aplace.bin has $(size aplace.bin) bytes"
+[[ $(size alastcall.bin) == 560 ]] || fail "alastcall.bin has $(size alastcall.bin) bytes"
+place=$(od -A n -t f8 "$data/aplace.bin" | tr -s ' ')
+[[ $place == " 14.417 50.083" ]] || fail "aplace.bin holds '$place'"
+record=$(od -A n -t f8 -N 56 "$data/alastcall.bin" | tr -s ' \n' ' ')
+[[ $record == " 28 2 2006 17 42.5 50.083 14.417 " ]] || fail "the first history record is '$record'"
+[[ $(od -A n -t d4 "$data/ahouses.bin" | tr -d ' ') == 0 ]] || fail "ahouses.bin does not hold 0"
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+
+# Second run: the history list shows the input; selecting it fills the edits again.
+start_gui
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 40 1
+# The first line of the list box (68, 84 in dialog units: 1.75 pixels each, times the scale),
+# then the day edit (38, 10).
+xdotool mousemove --window "$main" 190 229 click 1
+sleep 0.3
+import -window root "$shots/gui_history.png"
+xdotool mousemove --window "$main" 129 45 click 1
+day=$(copy_focused)
+[[ $day == 28 ]] || fail "selecting the history line left the day edit at '$day'"
+for _ in 1 2 3 4; do xdotool key Tab; done
+minute=$(copy_focused)
+[[ $minute == 42.50 ]] || fail "selecting the history line left the minute edit at '$minute'"
+echo "gui end to end: passed; screenshots in $shots"

@@ -1,0 +1,67 @@
+#include "platform/binary_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace caelix {
+namespace {
+
+using caelix::testing::TempDir;
+
+std::string Contents(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t FileCount(const std::filesystem::path& dir) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
+}
+
+TEST(BinaryFile, AReplacementAppearsWholeOnlyWhenClosed) {
+  TempDir dir;
+  const auto target = dir.Path() / "f.bin";
+  std::ofstream(target) << "old";
+  BinaryFile out;
+  ASSERT_TRUE(out.Open(target, FileMode::CreateWriteExclusive));
+  ASSERT_TRUE(out.Write("new!", 4));
+  EXPECT_EQ(Contents(target), "old");
+  EXPECT_TRUE(out.Close());
+  EXPECT_EQ(Contents(target), "new!");
+  EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+TEST(BinaryFile, AnUnclosedReplacementIsDiscarded) {
+  TempDir dir;
+  const auto target = dir.Path() / "f.bin";
+  std::ofstream(target) << "old";
+  {
+    BinaryFile out;
+    ASSERT_TRUE(out.Open(target, FileMode::CreateWriteExclusive));
+    out.Write("half", 4);
+  }
+  EXPECT_EQ(Contents(target), "old");
+  EXPECT_EQ(FileCount(dir.Path()), 1u);
+}
+
+TEST(BinaryFile, ReadingGivesWhatTheFileHasAndNoWrites) {
+  TempDir dir;
+  const auto target = dir.Path() / "f.bin";
+  std::ofstream(target) << "abc";
+  BinaryFile in;
+  EXPECT_FALSE(in.Open(dir.Path() / "missing", FileMode::ReadShareDenyWrite));
+  ASSERT_TRUE(in.Open(target, FileMode::ReadShareDenyWrite));
+  char buffer[8] = {};
+  EXPECT_EQ(in.Read(buffer, sizeof buffer), 3u);
+  EXPECT_EQ(std::string(buffer), "abc");
+  EXPECT_EQ(in.Read(buffer, sizeof buffer), 0u);
+  EXPECT_FALSE(in.Write("x", 1));
+  EXPECT_TRUE(in.Close());
+  EXPECT_EQ(Contents(target), "abc");
+}
+
+}  // namespace
+}  // namespace caelix

@@ -30,11 +30,26 @@ fail() {
   exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+# A server of our own on a free display; it is ready when it answers (a display number that
+# another server took meanwhile makes ours exit, and we try again).
+start_server() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  server=$!
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+  [[ -s $work/display ]] || { kill "$server" 2>/dev/null; return 1; }
+  export DISPLAY=":$(cat "$work/display")"
+  for _ in $(seq 50); do
+    kill -0 "$server" 2>/dev/null || return 1
+    xdotool getdisplaygeometry >/dev/null 2>&1 && { pids+=("$server"); return 0; }
+    sleep 0.1
+  done
+  kill "$server" 2>/dev/null
+  return 1
+}
+started=no
+for _ in 1 2 3; do start_server && { started=yes; break; }; done
+[[ $started == yes ]] || fail "Xvfb did not start"
 
 # Waits until a window with exactly this name exists (or is gone, with "gone"); prints its id.
 wait_window() {

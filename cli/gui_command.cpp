@@ -14,7 +14,8 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
                   "Folder of the stored place, house system and history (ahouses.bin, aplace.bin, alastcall.bin; "
                   "default: .)")
       ->check(CLI::ExistingDirectory);
-  gui->add_option("--scale", options.scale, "Screen pixels per dialog pixel, 0.5 to 8 (default: 1.5)")
+  gui->add_option("--scale", options.scale,
+                  "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
       ->check(CLI::Range(0.5, 8.0));
   return gui;
 }

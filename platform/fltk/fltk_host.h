@@ -9,7 +9,7 @@ namespace caelix {
 
 class FltkHost : public DialogHost {
  public:
-  // scale: screen pixels per dialog pixel (1.75 dialog pixels per dialog unit).
+  // scale: screen pixels per dialog pixel (a dialog unit is 1.75 dialog pixels).
   explicit FltkHost(double scale);
 
   // True when a display can be opened (DISPLAY names a running X server).

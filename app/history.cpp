@@ -22,7 +22,7 @@ int Truncated(double v) {
 }  // namespace
 
 bool IsUsedRecord(const HistoryRecord& r) {
-  return WholeWithin(r.day, 1, 31) && WholeWithin(r.month, 1, 12) && WholeWithin(r.year, -99999, 99999) &&
+  return WholeWithin(r.day, 1, 31) && WholeWithin(r.month, 1, 12) && WholeWithin(r.year, -999999, 999999) &&
          WholeWithin(r.hour, 0, 23) && std::isfinite(r.minute) && r.minute >= 0.0 && r.minute < 60.0 &&
          std::isfinite(r.longitude) && r.longitude >= -360.0 && r.longitude <= 360.0 && std::isfinite(r.latitude) &&
          r.latitude > -66.0 && r.latitude < 66.0;

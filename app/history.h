@@ -23,7 +23,7 @@ inline constexpr int kHistorySize = 10;
 using History = std::array<HistoryRecord, kHistorySize>;
 
 // True for a record that holds an input the main dialog could have taken: every value finite;
-// day 1-31, month 1-12, hour 0-23 and the year (within +-99999) whole; 0 <= minute < 60;
+// day 1-31, month 1-12, hour 0-23 and the year (within +-999999, the reach of date stepping) whole; 0 <= minute < 60;
 // -360 <= longitude <= 360; -66 < latitude < 66. A record that is not used counts as empty.
 bool IsUsedRecord(const HistoryRecord& r);
 

@@ -7,7 +7,6 @@ CaelixApp::CaelixApp(DialogHost& host, std::filesystem::path dataDir, MainDialog
 
 bool CaelixApp::InitInstance() {
   MainDialog dialog(host_, dataDir_, clock_);
-  dialog.SetChartView(chartView_);
   mainWindow_ = &dialog;
   dialog.DoModal();
   mainWindow_ = nullptr;

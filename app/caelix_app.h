@@ -19,14 +19,11 @@ class CaelixApp {
 
   // The main window while it runs, else null.
   MainDialog* MainWindow() const { return mainWindow_; }
-  // What Graph of the main dialog shows.
-  void SetChartView(MainDialog::ChartView view) { chartView_ = std::move(view); }
 
  private:
   DialogHost& host_;
   std::filesystem::path dataDir_;
   MainDialog::Clock clock_;
-  MainDialog::ChartView chartView_;
   MainDialog* mainWindow_ = nullptr;
 };
 

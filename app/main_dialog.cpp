@@ -7,6 +7,7 @@
 #include "app/edit_validators.h"
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
+#include "ui/dialogs/chart_dialog.h"
 #include "ui/dialogs/result_dialog.h"
 
 namespace caelix {
@@ -72,7 +73,13 @@ const std::array<MessageEntry<MainDialog>, 12> MainDialog::kMessages = {{
 }};
 
 MainDialog::MainDialog(DialogHost& host, std::filesystem::path dataDir, Clock clock)
-    : Dialog(host, kTemplate), dataDir_(std::move(dataDir)), clock_(std::move(clock)) {}
+    : Dialog(host, kTemplate),
+      dataDir_(std::move(dataDir)),
+      clock_(std::move(clock)),
+      chartView_([](DialogHost& chartHost, const ChartInput& input, const ChartResult& chart) {
+        ChartDialog dialog(chartHost, input, &chart);
+        dialog.DoModal();
+      }) {}
 
 const DialogTemplate& MainDialog::MainTemplate() { return kTemplate; }
 

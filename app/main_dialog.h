@@ -44,7 +44,7 @@ class MainDialog : public Dialog {
 
   static const DialogTemplate& MainTemplate();
 
-  // What Graph shows; until one is set, Graph does nothing.
+  // What Graph shows: the chart dialog unless another view is set.
   void SetChartView(ChartView view) { chartView_ = std::move(view); }
 
   // Returns the input of the edits, or nothing with the focus on the first edit that is empty

@@ -11,6 +11,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialog_template.h"
+#include "platform/drawing_surface.h"
 #include "platform/geometry.h"
 #include "platform/icon_image.h"
 
@@ -132,8 +133,11 @@ class Dialog : private ControlOwner {
 
   // True for dialogs that paint their client area themselves (OnPaint).
   virtual bool PaintsClientArea() const { return false; }
-  // Paints the client area; the host has made its drawing context current.
-  virtual void OnPaint(const Rect& client) { (void)client; }
+  // Paints the client area through the host's surface.
+  virtual void OnPaint(DrawingSurface& surface, const Rect& client) {
+    (void)surface;
+    (void)client;
+  }
 
  protected:
   // Returns true to have the focus put on the first control that takes it.

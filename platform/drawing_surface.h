@@ -2,21 +2,8 @@
 // The drawing surface the chart wheel paints on: the few device operations it needs, in pixels
 // (x right, y down, origin at the top left of the client area). Header only and standard library
 // only, so the core can draw through it without knowing any backend.
+#include "platform/geometry.h"
 namespace caelix {
-
-struct PixelPoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
-// A rectangle in pixels; right and bottom lie just outside it.
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
 
 class DrawingSurface {
  public:

@@ -6,6 +6,7 @@ namespace caelix {
 struct Point {
   int x = 0;
   int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
 };
 
 // A rectangle by its edges; right and bottom lie just outside it.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fltk/fltk_surface.h"
 #include "platform/fltk/fltk_widgets.h"
 
 namespace caelix {
@@ -30,7 +31,8 @@ class PaintArea : public Fl_Widget {
     fl_color(FL_WHITE);
     fl_rectf(x(), y(), w(), h());
     fl_color(FL_BLACK);
-    dialog_.OnPaint(dialog_.ClientRect());
+    FltkSurface surface(scaler_.scale, x(), y());
+    dialog_.OnPaint(surface, dialog_.ClientRect());
     fl_pop_clip();
   }
   int handle(int event) override {
@@ -87,8 +89,23 @@ class DialogWindow : public Fl_Double_Window, private DialogObserver {
       }
       if ((Fl::event_state() & FL_ALT) != 0 && k > 0 && k < 128 && dialog_.PressMnemonic(static_cast<char>(k)))
         return 1;
+      if ((Fl::event_state() & FL_CTRL) != 0 && k == 'c' && CopyStaticTexts()) return 1;
     }
     return Fl_Double_Window::handle(event);
+  }
+
+  // In a window that paints its client area nothing can be selected: Ctrl+C copies the texts
+  // of its static controls (the chart window's status line), one per line.
+  bool CopyStaticTexts() const {
+    if (!dialog_.PaintsClientArea()) return false;
+    std::string text;
+    for (const auto& control : dialog_.Controls()) {
+      if (control->Kind() != ControlKind::Static) continue;
+      if (!text.empty()) text += '\n';
+      text += control->Text();
+    }
+    Fl::copy(text.c_str(), static_cast<int>(text.size()), 1);
+    return true;
   }
 
   void ShowCentred() {

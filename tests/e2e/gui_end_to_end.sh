@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end on a real desktop window: caelix gui on a virtual X server, driven with xdotool
 # like a person would: type a date, Alt+C, read the result window's text through the clipboard,
-# Alt+B, check the three stored files, start again and recall the input from the history list.
+# Alt+B, check the three stored files, start again and recall the input from the history list,
+# then open its chart window with Alt+R and click on the Sun.
 # Screenshots go to the folder given. Exit 77 (skipped) when a tool is missing.
 # Usage: gui_end_to_end.sh CAELIX SCREENSHOT_DIR
 set -euo pipefail
@@ -147,4 +148,35 @@ day=$(copy_focused)
 for _ in 1 2 3 4; do xdotool key Tab; done
 minute=$(copy_focused)
 [[ $minute == 42.50 ]] || fail "selecting the history line left the minute edit at '$minute'"
+
+# The chart window of the same input: Alt+R, a click on the Sun's symbol names it in the status
+# line (copied with Ctrl+C), a click on the centre names the chart, Escape closes the window.
+# Where the Sun went: the wheel of `caelix chart --svg` at the window's 233-pixel client area,
+# whose titled squares lie 8 pixels round each symbol's centre.
+"$caelix" chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --svg "$work/w.svg" --size 233 >/dev/null
+sun=$(grep -o '<rect x="[0-9]*" y="[0-9]*" width="17" height="17"[^>]*><title>So [^<]*' "$work/w.svg") ||
+  fail "no Sun in the wheel's SVG"
+sun_x=$(sed 's/.*x="\([0-9]*\)".*/\1/' <<<"$sun")
+sun_y=$(sed 's/.*y="\([0-9]*\)" width.*/\1/' <<<"$sun")
+sun_text=${sun##*<title>}
+xdotool key alt+r
+chart=$(wait_window 'Horoskop:') || fail "Alt+R opened no window named Horoskop:"
+xdotool windowfocus --sync "$chart"
+sleep 0.3
+status() {
+  xdotool key --clearmodifiers ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard
+}
+[[ $(status) == "Click on symbol." ]] || fail "the status line does not start as 'Click on symbol.'"
+# A dialog pixel p is screen pixel p times the scale, 1.5.
+xdotool mousemove --window "$chart" $(((sun_x + 8) * 3 / 2 + 1)) $(((sun_y + 8) * 3 / 2 + 1)) click 1
+named=$(status)
+[[ $named == "$sun_text" ]] || fail "a click on the Sun named '$named', not '$sun_text'"
+import -window root "$shots/gui_chart.png"
+xdotool mousemove --window "$chart" $((116 * 3 / 2 + 1)) $((116 * 3 / 2 + 1)) click 1
+named=$(status)
+[[ $named == "28.2.2006 17GMT:42.50, 50.08° 14.42° " ]] || fail "a click on the centre named '$named'"
+xdotool key Escape
+wait_window 'Horoskop:' gone || fail "Escape left the chart window open"
 echo "gui end to end: passed; screenshots in $shots"

@@ -34,8 +34,7 @@ ChartResult SpreadChart() {
   return c;
 }
 
-std::vector<std::string> Draw(const ChartResult& chart, PixelRect client, ChartWheel& wheel,
-                              std::vector<int> missing = {}) {
+std::vector<std::string> Draw(const ChartResult& chart, Rect client, ChartWheel& wheel, std::vector<int> missing = {}) {
   RecordingSurface surface(std::move(missing));
   wheel.DrawWheel(surface, client, chart, "header");
   std::vector<std::string> out;
@@ -43,12 +42,12 @@ std::vector<std::string> Draw(const ChartResult& chart, PixelRect client, ChartW
   return out;
 }
 
-std::string Line(PixelPoint a, PixelPoint b) {
+std::string Line(Point a, Point b) {
   return "move " + std::to_string(a.x) + "," + std::to_string(a.y) + " line " + std::to_string(b.x) + "," +
          std::to_string(b.y);
 }
 
-std::string Icon(const WheelIcon& icon, PixelPoint centre) {
+std::string Icon(const WheelIcon& icon, Point centre) {
   return "icon " + std::to_string(icon.id) + " at " + std::to_string(centre.x - icon.width / 2) + "," +
          std::to_string(centre.y - icon.height / 2) + " " + std::to_string(icon.width) + "x" +
          std::to_string(icon.height);
@@ -68,7 +67,7 @@ std::vector<std::string> Joined(const std::vector<std::string>& prims) {
   return out;
 }
 
-PixelPoint At(double f, double lambda) { return WheelPoint(f, WheelDirection(lambda, 0.0), 480); }
+Point At(double f, double lambda) { return WheelPoint(f, WheelDirection(lambda, 0.0), 480); }
 
 TEST(DrawWheel, DrawsEveryPartInItsOrder) {
   ChartWheel wheel;
@@ -158,7 +157,7 @@ TEST(DrawWheel, WideClientAreaDrawsInTheSquareOfItsHeight) {
   const auto got = Draw(SpreadChart(), {0, 0, 800, 300}, wheel);
   EXPECT_EQ("ellipse 0,0,300,300", got[0]);
   EXPECT_EQ(300, wheel.wheelSize());
-  EXPECT_EQ((PixelPoint{150, 150}), wheel.symbolPositions()[0].point);
+  EXPECT_EQ((Point{150, 150}), wheel.symbolPositions()[0].point);
   EXPECT_TRUE(wheel.symbolPositions()[0].placed);
   for (const auto& p : wheel.symbolPositions()) {
     if (p.placed) {

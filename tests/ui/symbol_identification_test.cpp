@@ -74,7 +74,7 @@ TEST(IdentifySymbols, NamesEverythingUnderTheTapInEntryOrder) {
 
 TEST(ChartWheel, NothingIsNamedBeforeTheFirstDrawing) {
   const ChartWheel wheel;
-  for (const PixelPoint p : {PixelPoint{0, 0}, PixelPoint{240, 240}, PixelPoint{5, 5}}) {
+  for (const Point p : {Point{0, 0}, Point{240, 240}, Point{5, 5}}) {
     EXPECT_EQ("", wheel.IdentifySymbols(p.x, p.y));
   }
 }
@@ -99,7 +99,7 @@ TEST(ChartWheel, TapsNameTheDrawnSymbols) {
   EXPECT_EQ("Ll 10Sg00   0.06", wheel.IdentifySymbols(p[16].point.x, p[16].point.y));
 
   // A later chart without Lilith: nothing is named where it was.
-  const PixelPoint lilith = p[16].point;
+  const Point lilith = p[16].point;
   chart[BodyId::Lilith].longitude = -1.0;
   wheel.DrawWheel(surface, {0, 0, 480, 480}, chart, kHeader);
   EXPECT_EQ("", wheel.IdentifySymbols(lilith.x, lilith.y));

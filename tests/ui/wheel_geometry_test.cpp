@@ -16,7 +16,7 @@ TEST(WheelPoint, CentreRadiusAndTruncationTowardZero) {
   struct Case {
     double f, psi;
     int size;
-    PixelPoint want;
+    Point want;
   } const cases[] = {
       {0.5, 180.0, 480, {0, 240}},                                   // 9 o'clock on the outer circle
       {0.4, 90.0, 480, {240, 48}},                                   // up is smaller y

@@ -37,7 +37,7 @@ void Circle(DrawingSurface& surface, int centre, int radius) {
   surface.Ellipse(centre - radius, centre - radius, centre + radius, centre + radius);
 }
 
-void Line(DrawingSurface& surface, PixelPoint from, PixelPoint to) {
+void Line(DrawingSurface& surface, Point from, Point to) {
   surface.MoveTo(from.x, from.y);
   surface.LineTo(to.x, to.y);
 }
@@ -46,11 +46,11 @@ std::size_t Index(BodyId id) { return static_cast<std::size_t>(id); }
 
 }  // namespace
 
-void DrawIconCentered(DrawingSurface& surface, int iconId, int width, int height, PixelPoint point) {
+void DrawIconCentered(DrawingSurface& surface, int iconId, int width, int height, Point point) {
   surface.DrawIcon(iconId, point.x - width / 2, point.y - height / 2, width, height);
 }
 
-void ChartWheel::DrawWheel(DrawingSurface& surface, const PixelRect& client, const ChartResult& chart,
+void ChartWheel::DrawWheel(DrawingSurface& surface, const Rect& client, const ChartResult& chart,
                            std::string_view header) {
   wheelSlots_ = MakeWheelSlots(chart);
   header_ = header;
@@ -63,7 +63,7 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const PixelRect& client, con
   const int signIndex = static_cast<int>(std::trunc(asc / 30.0));
   const auto direction = [asc](double lambda) { return WheelDirection(lambda, asc); };
   const auto point = [size](double f, double psi) { return WheelPoint(f, psi, size); };
-  const auto drawIcon = [&surface](const WheelIcon& icon, PixelPoint at) {
+  const auto drawIcon = [&surface](const WheelIcon& icon, Point at) {
     DrawIconCentered(surface, icon.id, icon.width, icon.height, at);
   };
 
@@ -93,7 +93,7 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const PixelRect& client, con
     const auto id = static_cast<std::size_t>(entry.bodyId);
     const BodySlot& slot = wheelSlots_[id];
     const double psiShown = direction(entry.longitude);
-    const PixelPoint at = point(kBodySymbols, psiShown);
+    const Point at = point(kBodySymbols, psiShown);
     drawIcon(kEntryIcons[id], at);
     symbolPositions_[id] = {at, true};
     if (id <= Index(BodyId::MeanNode) && IsRetrograde(slot.longitude, slot.longitudeNext)) {
@@ -104,7 +104,7 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const PixelRect& client, con
   }
 
   for (const BodyId marker : kMarkers) {
-    const PixelPoint at = point(kHouseMarkers, direction(wheelSlots_[Index(marker)].longitude));
+    const Point at = point(kHouseMarkers, direction(wheelSlots_[Index(marker)].longitude));
     drawIcon(kEntryIcons[Index(marker)], at);
     symbolPositions_[Index(marker)] = {at, true};
   }

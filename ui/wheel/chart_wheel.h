@@ -13,7 +13,7 @@ namespace caelix {
 
 // Where one symbol's icon was centred, in client pixels, and whether it was placed at all.
 struct SymbolPosition {
-  PixelPoint point;
+  Point point;
   bool placed = false;
 };
 
@@ -23,7 +23,7 @@ using SymbolPositions = std::array<SymbolPosition, kWheelEntryCount>;
 
 // Draws icon iconId at width x height pixels with its top-left corner at (x - width div 2,
 // y - height div 2) for point (x, y); an icon that cannot be loaded is not drawn.
-void DrawIconCentered(DrawingSurface& surface, int iconId, int width, int height, PixelPoint point);
+void DrawIconCentered(DrawingSurface& surface, int iconId, int width, int height, Point point);
 
 class ChartWheel {
  public:
@@ -34,7 +34,7 @@ class ChartWheel {
   // Pluto a tick on the inner circle and a chord to each later planet in conjunction,
   // opposition, trine, sextile or square. Refills the symbol positions and keeps header as the
   // centre's name.
-  void DrawWheel(DrawingSurface& surface, const PixelRect& client, const ChartResult& chart, std::string_view header);
+  void DrawWheel(DrawingSurface& surface, const Rect& client, const ChartResult& chart, std::string_view header);
 
   // Returns what a tap at client pixel (x, y) names: the symbols placed within 8 pixels on both
   // axes, in entry order, joined by "; ". Empty before the first drawing.

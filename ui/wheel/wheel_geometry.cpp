@@ -43,7 +43,7 @@ WheelSlots MakeWheelSlots(const ChartResult& chart) {
 
 double WheelDirection(double lambdaDeg, double ascendantDeg) { return lambdaDeg - ascendantDeg + 180.0; }
 
-PixelPoint WheelPoint(double f, double psiDeg, int wheelSize) {
+Point WheelPoint(double f, double psiDeg, int wheelSize) {
   const double c = static_cast<double>(wheelSize / 2);
   const double r = f * wheelSize;
   // The cosine and sine are taken of the angle's distance from the nearest quarter turn, so the

@@ -27,7 +27,7 @@ double WheelDirection(double lambdaDeg, double ascendantDeg);
 // both axes) in direction psiDeg: (trunc(cx + f size cos psi), trunc(cy - f size sin psi)),
 // truncated toward zero; the screen y axis points down. Exact at the quarter turns;
 // a direction that is not a number gives the centre.
-PixelPoint WheelPoint(double f, double psiDeg, int wheelSize);
+Point WheelPoint(double f, double psiDeg, int wheelSize);
 
 // Returns whether a body moving from longitude a to b (degrees, one day apart) moves backwards:
 // across 0 deg (a > 340 and b < 20, or a < 20 and b > 340) the smaller one is taken a turn on,

@@ -33,9 +33,10 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
-  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
-  chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels (default: 480)")
-      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));
+  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
+  chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
+      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
+      ->needs(svg);
   return chart;
 }
 

@@ -46,6 +46,7 @@ TEST(ChartCommand, SvgOptionWritesTheWheel) {
 
   const auto tooSmall = RunCaelix(base + file.string() + " --size 10");
   EXPECT_EQ(2, tooSmall.status);
+  EXPECT_EQ(2, RunCaelix("chart --size 300").status);  // a size without a picture
   const auto unwritable = RunCaelix(base + (dir / "missing" / "w.svg").string());
   EXPECT_EQ(1, unwritable.status);
   EXPECT_NE(std::string::npos, unwritable.err.find("cannot write")) << unwritable.err;

@@ -25,6 +25,25 @@ ApparentPosition ApparentPlace(double jd, double longitudeDeg, double latitudeDe
 // 20.49" and the Sun's true longitude, solved by fixed-point iteration.
 EquatorialOffset AnnualAberration(double jd, double rightAscensionDeg, double declinationDeg);
 
+struct NutationOfDate;
+
+// What the apparent place needs of one instant, computed once for every position at that instant.
+struct ApparentPlaceContext {
+  double meanObliquityDeg;
+  double sinEps0, cosEps0, tanEps0;  // of the mean obliquity
+  double nutationLongitudeDeg;       // delta psi
+  double nutationObliquityDeg;       // delta epsilon
+  double cosSunCosEps0;              // cos(Sun's true longitude) cos(mean obliquity)
+  double sinSun;                     // sin(Sun's true longitude)
+  double sinEps, cosEps;             // of the true obliquity
+};
+
+// Returns the context of jd (dynamical time) from its nutation and obliquities.
+ApparentPlaceContext MakeApparentPlaceContext(const NutationOfDate& nutation);
+
+// The same as ApparentPlace(jd, ...) with the context of jd at hand.
+ApparentPosition ApparentPlace(const ApparentPlaceContext& context, double longitudeDeg, double latitudeDeg);
+
 // The largest number of passes of the fixed-point iterations above; they settle in a few.
 constexpr int kMaxApparentPlacePasses = 50;
 

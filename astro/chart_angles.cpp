@@ -17,12 +17,24 @@ double RisingPointBase(double thetaDeg, double phiDeg, double epsDeg) {
                        std::cos(t) * std::cos(phi));
 }
 
+double VertexLongitude(double antiVertexDeg, double mcDeg) {
+  double vertex = antiVertexDeg + 180.0;
+  if (vertex >= 360.0) vertex -= 360.0;
+  if (Normalize360(vertex - mcDeg) < 180.0) vertex = ReduceOnce(vertex - 180.0);
+  return vertex;
+}
+
 ChartAnglesValue ChartAngles(double jdUT, double dayAndTime, double longitudeDeg, double latitudeDeg) {
+  return ChartAngles(jdUT, ComputeNutationOfDate(jdUT), dayAndTime, longitudeDeg, latitudeDeg);
+}
+
+ChartAnglesValue ChartAngles(double jdUT, const NutationOfDate& nutation, double dayAndTime, double longitudeDeg,
+                             double latitudeDeg) {
   const double rad = DegToRad();
-  const double g0 = ApparentSiderealTime0h(jdUT);
+  const double g0 = ApparentSiderealTime0h(jdUT, nutation);
   const double f = dayAndTime - std::trunc(dayAndTime);
   const double theta = Normalize360(15.0 * (g0 + f * 24.0657098232) + longitudeDeg);
-  const double eps = TrueObliquity(jdUT);
+  const double eps = nutation.trueObliquityDeg;
 
   ChartAnglesValue v{};
   v.siderealDeg = theta;

@@ -128,7 +128,7 @@ static_assert(FitsTrigCache(kA, kAngleCount) && FitsTrigCache(kB, kAngleCount) &
 
 }  // namespace
 
-EclipticPosition JupiterPosition(double jd) {
+EclipticPosition JupiterPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const double nu = Evaluate(kOuterTimeVariable, T);
   const double P = Evaluate(kJupiterAngle, T);
@@ -139,7 +139,7 @@ EclipticPosition JupiterPosition(double jd) {
   const PlanetElements elements = CorrectedElements(
       MeanElements(kJupiterElements, T), SumProductTerms(kA, cache, nu), SumProductTerms(kB, cache, nu),
       SumProductTerms(kDeltaE, cache, nu) * 0.0000001, SumProductTerms(kDeltaA, cache, nu) * 0.000001);
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), FrameTerms{}));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), FrameTerms{}));
 }
 
 }  // namespace caelix

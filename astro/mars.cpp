@@ -49,7 +49,7 @@ constexpr CosineTerm kDistanceTerms[] = {
 
 }  // namespace
 
-EclipticPosition MarsPosition(double jd) {
+EclipticPosition MarsPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const double rad = DegToRad();
   PlanetElements elements = MeanElements(kMarsElements, T);
@@ -63,7 +63,7 @@ EclipticPosition MarsPosition(double jd) {
   FrameTerms terms;
   terms.u = SumCosineTerms(kLatitudeArgumentTerms, anomalies);
   terms.r = SumCosineTerms(kDistanceTerms, anomalies);
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

@@ -39,7 +39,7 @@ constexpr CosineTerm kDistanceTerms[] = {
 
 }  // namespace
 
-EclipticPosition MercuryPosition(double jd) {
+EclipticPosition MercuryPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const PlanetElements elements = MeanElements(kMercuryElements, T);
   const std::array<double, 4> anomalies{Evaluate(kVenusAnomaly, T), Evaluate(kJupiterAnomaly, T),
@@ -47,7 +47,7 @@ EclipticPosition MercuryPosition(double jd) {
   FrameTerms terms;
   terms.u = SumCosineTerms(kLatitudeArgumentTerms, anomalies);
   terms.r = SumCosineTerms(kDistanceTerms, anomalies);
-  return GeocentricPosition(jd, OrbitPosition(elements, 10.0 * ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, 10.0 * ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

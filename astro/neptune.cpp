@@ -83,7 +83,7 @@ static_assert(FitsTrigCache(kA, kAngleCount) && FitsTrigCache(kB, kAngleCount) &
 
 }  // namespace
 
-EclipticPosition NeptunePosition(double jd) {
+EclipticPosition NeptunePosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const double nu = Evaluate(kOuterTimeVariable, T);
   const double P = Evaluate(kJupiterAngle, T);
@@ -99,7 +99,7 @@ EclipticPosition NeptunePosition(double jd) {
   terms.l = SumProductTerms(kLongitudeTerms, cache, nu);
   terms.b = SumProductTerms(kLatitudeTerms, cache, nu);
   terms.r = SumProductTerms(kDistanceTerms, cache, nu) * 0.000001;
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

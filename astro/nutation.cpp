@@ -47,13 +47,17 @@ NutationValue Nutation(double T) {
   return n;
 }
 
-double MeanObliquity(double T) {
-  return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
-}
+double MeanObliquity(double T) { return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T; }
 
-double TrueObliquity(double jd) {
-  const double T = CenturiesSince1900(jd);
-  return MeanObliquity(T) + Nutation(T).obliquityArcsec / 3600.0;
+double TrueObliquity(double jd) { return ComputeNutationOfDate(jd).trueObliquityDeg; }
+
+NutationOfDate ComputeNutationOfDate(double jd) {
+  NutationOfDate n{};
+  n.T = CenturiesSince1900(jd);
+  n.nutation = Nutation(n.T);
+  n.meanObliquityDeg = MeanObliquity(n.T);
+  n.trueObliquityDeg = n.meanObliquityDeg + n.nutation.obliquityArcsec / 3600.0;
+  return n;
 }
 
 }  // namespace caelix

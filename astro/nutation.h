@@ -18,4 +18,16 @@ double MeanObliquity(double T);
 // Returns the true obliquity of date in degrees: MeanObliquity plus the nutation in obliquity.
 double TrueObliquity(double jd);
 
+// The nutation and the obliquity of one instant, computed once for all that use them.
+struct NutationOfDate {
+  double T;                 // centuries since 1900
+  NutationValue nutation;   // seconds of arc
+  double meanObliquityDeg;  // MeanObliquity(T)
+  double trueObliquityDeg;  // the same as TrueObliquity(jd)
+};
+
+// Returns the nutation and obliquities at jd, each exactly as Nutation, MeanObliquity and
+// TrueObliquity give them.
+NutationOfDate ComputeNutationOfDate(double jd);
+
 }  // namespace caelix

@@ -76,14 +76,13 @@ HeliocentricPosition OrbitPosition(const PlanetElements& elements, double tolera
   return HeliocentricPosition{l, b, r};
 }
 
-EclipticPosition GeocentricPosition(double jd, const HeliocentricPosition& h) {
+EclipticPosition GeocentricPosition(const EclipticPosition& sun, const HeliocentricPosition& h) {
   const double rad = DegToRad();
   const double l = h.longitudeDeg * rad;
   const double b = h.latitudeDeg * rad;
   const double x = h.radiusAu * std::cos(b) * std::cos(l);
   const double y = h.radiusAu * std::cos(b) * std::sin(l);
   const double z = h.radiusAu * std::sin(b);
-  const EclipticPosition sun = SunPosition(jd);
   const double X = sun.radiusAu * std::cos(sun.longitudeDeg * rad) + x;
   const double Y = sun.radiusAu * std::sin(sun.longitudeDeg * rad) + y;
   const double Z = z;

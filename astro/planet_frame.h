@@ -92,7 +92,8 @@ constexpr double kMaxEccentricity = 0.99;
 HeliocentricPosition OrbitPosition(const PlanetElements& elements, double toleranceDeg, const FrameTerms& terms);
 
 // Returns the geocentric ecliptic longitude ([0, 360)) and latitude ((-90, 90)) in degrees of a
-// body at heliocentric position h at jd: the Sun's vector of SunPosition plus the body's vector.
-EclipticPosition GeocentricPosition(double jd, const HeliocentricPosition& h);
+// body at heliocentric position h: the vector of the Sun of SunPosition at the same instant plus
+// the body's vector.
+EclipticPosition GeocentricPosition(const EclipticPosition& sun, const HeliocentricPosition& h);
 
 }  // namespace caelix

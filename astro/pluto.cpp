@@ -4,6 +4,7 @@
 #include <span>
 
 #include "astro/angles.h"
+#include "astro/sun.h"
 
 namespace caelix {
 
@@ -143,6 +144,10 @@ HeliocentricPosition PlutoHeliocentric(double jd) {
   return PlutoShortSeries(jd);
 }
 
-EclipticPosition PlutoPosition(double jd) { return GeocentricPosition(jd, PlutoHeliocentric(jd)); }
+EclipticPosition PlutoPosition(double jd) { return PlutoPosition(jd, SunPosition(jd)); }
+
+EclipticPosition PlutoPosition(double jd, const EclipticPosition& sun) {
+  return GeocentricPosition(sun, PlutoHeliocentric(jd));
+}
 
 }  // namespace caelix

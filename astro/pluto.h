@@ -28,4 +28,7 @@ HeliocentricPosition PlutoHeliocentric(double jd);
 // (-90, 90)) at jd: PlutoHeliocentric plus the Sun's vector of SunPosition. No distance.
 EclipticPosition PlutoPosition(double jd);
 
+// The same with the Sun of SunPosition(jd) at hand.
+EclipticPosition PlutoPosition(double jd, const EclipticPosition& sun);
+
 }  // namespace caelix

@@ -181,7 +181,7 @@ static_assert(FitsTrigCache(kA, kAngleCount) && FitsTrigCache(kB, kAngleCount) &
 
 }  // namespace
 
-EclipticPosition SaturnPosition(double jd) {
+EclipticPosition SaturnPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const double nu = Evaluate(kOuterTimeVariable, T);
   const double P = Evaluate(kJupiterAngle, T);
@@ -194,7 +194,7 @@ EclipticPosition SaturnPosition(double jd) {
       SumProductTerms(kDeltaE, cache, nu) * 0.0000001, SumProductTerms(kDeltaA, cache, nu) * 0.000001);
   FrameTerms terms;
   terms.b = SumProductTerms(kLatitudeTerms, cache, nu);
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

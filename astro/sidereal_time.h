@@ -7,4 +7,9 @@ namespace caelix {
 // equinoxes, whose nutation is taken at the instant jd itself.
 double ApparentSiderealTime0h(double jd);
 
+struct NutationOfDate;
+
+// The same with the nutation of the instant jd already at hand.
+double ApparentSiderealTime0h(double jd, const NutationOfDate& nutation);
+
 }  // namespace caelix

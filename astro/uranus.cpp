@@ -100,7 +100,7 @@ static_assert(FitsTrigCache(kA, kAngleCount) && FitsTrigCache(kB, kAngleCount) &
 
 }  // namespace
 
-EclipticPosition UranusPosition(double jd) {
+EclipticPosition UranusPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   const double nu = Evaluate(kOuterTimeVariable, T);
   const double P = Evaluate(kJupiterAngle, T);
@@ -119,7 +119,7 @@ EclipticPosition UranusPosition(double jd) {
   terms.l = SumProductTerms(kLongitudeTerms, cache, nu);
   terms.b = SumProductTerms(kLatitudeTerms, cache, nu);
   terms.r = SumProductTerms(kDistanceTerms, cache, nu) * 0.000001;
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

@@ -41,7 +41,7 @@ constexpr CosineTerm kDistanceTerms[] = {
 
 }  // namespace
 
-EclipticPosition VenusPosition(double jd) {
+EclipticPosition VenusPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   PlanetElements elements = MeanElements(kVenusElements, T);
   const double p = kLongPeriodTerm.amplitude *
@@ -52,7 +52,7 @@ EclipticPosition VenusPosition(double jd) {
   FrameTerms terms;
   terms.u = SumCosineTerms(kLatitudeArgumentTerms, anomalies);
   terms.r = SumCosineTerms(kDistanceTerms, anomalies);
-  return GeocentricPosition(jd, OrbitPosition(elements, ConvergenceEpsilon(), terms));
+  return GeocentricPosition(sun, OrbitPosition(elements, ConvergenceEpsilon(), terms));
 }
 
 }  // namespace caelix

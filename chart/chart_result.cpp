@@ -10,15 +10,23 @@ struct BodyName {
 };
 
 constexpr std::array<BodyName, kBodyCount> kNames = {{
-    {"NoBody", ""},         {"Sun", "So"},           {"Moon", "Mo"},          {"Mercury", "Me"},
-    {"Venus", "Ve"},        {"Mars", "Ma"},          {"Jupiter", "Ju"},       {"Saturn", "Sa"},
-    {"Uranus", "Ur"},       {"Neptune", "Ne"},       {"Pluto", "Pl"},         {"MeanNode", "Nn"},
-    {"Ascendant", "As"},    {"Midheaven", "Mc"},     {"Vertex", "Vx"},        {"PartOfFortune", "Pf"},
-    {"Midpoint", "Mp"},     {"Cusp2", "D02"},        {"Cusp3", "D03"},        {"Cusp11", "D11"},
-    {"Cusp12", "D12"},      {"PartOfDaimon", "Pd"},  {"Lilith", "Lilith"},    {"LilithTrue", "Lilith true"},
-    {"Selena", "Selena"},   {"Waldemath", "Waldemath"}, {"Chiron", "Chiron"}, {"Eros", "Eros"},
-    {"Eris", "Eris"},       {"Sedna", "Sedna"},      {"Orcus", "Orcus"},      {"Quaoar", "Quaoar"},
-    {"Varuna", "Varuna"},   {"Ixion", "Ixion"},
+    {"NoBody", ""},       {"Sun", "So"},
+    {"Moon", "Mo"},       {"Mercury", "Me"},
+    {"Venus", "Ve"},      {"Mars", "Ma"},
+    {"Jupiter", "Ju"},    {"Saturn", "Sa"},
+    {"Uranus", "Ur"},     {"Neptune", "Ne"},
+    {"Pluto", "Pl"},      {"MeanNode", "Nn"},
+    {"Ascendant", "As"},  {"Midheaven", "Mc"},
+    {"Vertex", "Vx"},     {"PartOfFortune", "Pf"},
+    {"Midpoint", "Mp"},   {"Cusp2", "D02"},
+    {"Cusp3", "D03"},     {"Cusp11", "D11"},
+    {"Cusp12", "D12"},    {"PartOfDaimon", "Pd"},
+    {"Lilith", "Lilith"}, {"LilithTrue", "Lilith true"},
+    {"Selena", "Selena"}, {"Waldemath", "Waldemath"},
+    {"Chiron", "Chiron"}, {"Eros", "Eros"},
+    {"Eris", "Eris"},     {"Sedna", "Sedna"},
+    {"Orcus", "Orcus"},   {"Quaoar", "Quaoar"},
+    {"Varuna", "Varuna"}, {"Ixion", "Ixion"},
 }};
 
 }  // namespace

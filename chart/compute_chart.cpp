@@ -7,6 +7,7 @@
 #include "astro/chart_angles.h"
 #include "astro/ephemeris_table.h"
 #include "astro/moon.h"
+#include "astro/nutation.h"
 #include "astro/planets.h"
 #include "astro/pluto.h"
 #include "astro/points.h"
@@ -18,28 +19,44 @@ namespace caelix {
 
 namespace {
 
-using Theory = EclipticPosition (*)(double jd);
+// What every position at one instant shares: the Sun (each planet adds its vector to the Sun's)
+// and the nutation and obliquity of the apparent place. Computed once per instant; every result
+// is bit for bit what the theories give when each computes them itself.
+struct Instant {
+  double jd;
+  EclipticPosition sun;
+  ApparentPlaceContext apparent;
+};
 
-EclipticPosition NodePosition(double jd) {
+Instant MakeInstant(double jd) {
+  return Instant{jd, SunPosition(jd), MakeApparentPlaceContext(ComputeNutationOfDate(jd))};
+}
+
+// A theory at jd, given the Sun at jd.
+using Theory = EclipticPosition (*)(double jd, const EclipticPosition& sun);
+
+EclipticPosition SunTheory(double, const EclipticPosition& sun) { return sun; }
+EclipticPosition MoonTheory(double jd, const EclipticPosition&) { return MoonPosition(jd); }
+EclipticPosition NodeTheory(double jd, const EclipticPosition&) {
   EclipticPosition p;
   p.longitudeDeg = MeanNodeLongitude(jd);
   return p;
 }
 
-// Evaluates a theory at jde and jde + 1 and stores both apparent places; returns the raw
-// position at jde.
-EclipticPosition StoreBody(ChartResult& result, BodyId id, Theory theory, double jde) {
-  const EclipticPosition now = theory(jde);
-  const ApparentPosition a = ApparentPlace(jde, now.longitudeDeg, now.latitudeDeg);
-  const EclipticPosition next = theory(jde + 1.0);
-  const ApparentPosition b = ApparentPlace(jde + 1.0, next.longitudeDeg, next.latitudeDeg);
+// Evaluates a theory at the chart instant and one day later and stores both apparent places;
+// returns the raw position at the chart instant.
+EclipticPosition StoreBody(ChartResult& result, BodyId id, Theory theory, const Instant& now, const Instant& next) {
+  const EclipticPosition p = theory(now.jd, now.sun);
+  const ApparentPosition a = ApparentPlace(now.apparent, p.longitudeDeg, p.latitudeDeg);
+  const EclipticPosition q = theory(next.jd, next.sun);
+  const ApparentPosition b = ApparentPlace(next.apparent, q.longitudeDeg, q.latitudeDeg);
   result[id] = BodySlot{a.longitudeDeg, a.declinationDeg, b.longitudeDeg, b.declinationDeg};
-  return now;
+  return p;
 }
 
 // Stores the apparent place of a point on the ecliptic at the chart instant.
-void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double jde) {
-  const ApparentPosition a = ApparentPlace(jde, longitudeDeg, 0.0);
+void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, const Instant& now) {
+  const ApparentPosition a = ApparentPlace(now.apparent, longitudeDeg, 0.0);
   result[id].longitude = a.longitudeDeg;
   result[id].declination = a.declinationDeg;
 }
@@ -119,40 +136,36 @@ void ComputeChart(double day, double hour, double minute, double month, double y
   const double jde = t.jde;
 
   result = ChartResult{};
-  const double sunRaw = StoreBody(result, BodyId::Sun, SunPosition, jde).longitudeDeg;
-  const double moonRaw = StoreBody(result, BodyId::Moon, MoonPosition, jde).longitudeDeg;
-  StoreBody(result, BodyId::Mercury, MercuryPosition, jde);
-  StoreBody(result, BodyId::Venus, VenusPosition, jde);
-  StoreBody(result, BodyId::Mars, MarsPosition, jde);
-  StoreBody(result, BodyId::Jupiter, JupiterPosition, jde);
-  StoreBody(result, BodyId::Saturn, SaturnPosition, jde);
-  StoreBody(result, BodyId::Uranus, UranusPosition, jde);
-  StoreBody(result, BodyId::Neptune, NeptunePosition, jde);
-  StoreBody(result, BodyId::Pluto, PlutoPosition, jde);
-  StoreBody(result, BodyId::MeanNode, NodePosition, jde);
+  const Instant now = MakeInstant(jde);
+  const Instant next = MakeInstant(jde + 1.0);
+  const double sunRaw = StoreBody(result, BodyId::Sun, SunTheory, now, next).longitudeDeg;
+  const double moonRaw = StoreBody(result, BodyId::Moon, MoonTheory, now, next).longitudeDeg;
+  StoreBody(result, BodyId::Mercury, MercuryPosition, now, next);
+  StoreBody(result, BodyId::Venus, VenusPosition, now, next);
+  StoreBody(result, BodyId::Mars, MarsPosition, now, next);
+  StoreBody(result, BodyId::Jupiter, JupiterPosition, now, next);
+  StoreBody(result, BodyId::Saturn, SaturnPosition, now, next);
+  StoreBody(result, BodyId::Uranus, UranusPosition, now, next);
+  StoreBody(result, BodyId::Neptune, NeptunePosition, now, next);
+  StoreBody(result, BodyId::Pluto, PlutoPosition, now, next);
+  StoreBody(result, BodyId::MeanNode, NodeTheory, now, next);
 
-  const ChartAnglesValue angles = ChartAngles(t.jdUT, t.dayWithFraction, longitude, latitude);
-  double vertex = angles.antiVertexDeg + 180.0;
-  if (vertex >= 360.0) vertex -= 360.0;
+  const NutationOfDate nutationUT = ComputeNutationOfDate(t.jdUT);
+  const ChartAnglesValue angles = ChartAngles(t.jdUT, nutationUT, t.dayWithFraction, longitude, latitude);
   const double asc = angles.ascendantDeg;
   const double mc = angles.mcDeg;
-  // The Vertex is the western end of the prime vertical's axis, in the half from the IC forward to
-  // the MC; where the tangent's quadrant picks the eastern end, the opposite point is the Vertex.
-  if (Normalize360(vertex - mc) < 180.0) vertex = ReduceOnce(vertex - 180.0);
 
-  StorePoint(result, BodyId::Ascendant, asc, jde);
-  StorePoint(result, BodyId::Midheaven, mc, jde);
-  StorePoint(result, BodyId::Vertex, vertex, jde);
-  StorePoint(result, BodyId::PartOfFortune, ArabicPart(sunRaw, moonRaw, asc), jde);
-  StorePoint(result, BodyId::PartOfDaimon, ArabicPart(moonRaw, sunRaw, asc), jde);
-  StorePoint(result, BodyId::Midpoint, SunMoonMidpoint(sunRaw, moonRaw), jde);
-  constexpr struct {
-    int cusp;
-    BodyId id;
-  } kCusps[] = {{2, BodyId::Cusp2}, {3, BodyId::Cusp3}, {11, BodyId::Cusp11}, {12, BodyId::Cusp12}};
-  for (const auto& c : kCusps) {
-    StorePoint(result, c.id, HouseCusp(c.cusp, t.jdUT, latitude, asc, mc, houseCode), jde);
-  }
+  StorePoint(result, BodyId::Ascendant, asc, now);
+  StorePoint(result, BodyId::Midheaven, mc, now);
+  StorePoint(result, BodyId::Vertex, VertexLongitude(angles.antiVertexDeg, mc), now);
+  StorePoint(result, BodyId::PartOfFortune, ArabicPart(sunRaw, moonRaw, asc), now);
+  StorePoint(result, BodyId::PartOfDaimon, ArabicPart(moonRaw, sunRaw, asc), now);
+  StorePoint(result, BodyId::Midpoint, SunMoonMidpoint(sunRaw, moonRaw), now);
+  const IntermediateCusps cusps = HouseCusps(nutationUT.trueObliquityDeg, latitude, asc, mc, houseCode);
+  StorePoint(result, BodyId::Cusp2, cusps.cusp2, now);
+  StorePoint(result, BodyId::Cusp3, cusps.cusp3, now);
+  StorePoint(result, BodyId::Cusp11, cusps.cusp11, now);
+  StorePoint(result, BodyId::Cusp12, cusps.cusp12, now);
 
   StoreTableBodies(result, jde);
   ReplaceNonFinite(result);

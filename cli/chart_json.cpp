@@ -11,54 +11,80 @@ namespace caelix {
 
 namespace {
 
-nlohmann::ordered_json ValueOrNull(double v, double marker) {
-  return v == marker ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(v);
+void SetOrNull(nlohmann::ordered_json& node, bool hasValue, double v) {
+  if (hasValue) {
+    node = v;
+  } else {
+    node = nullptr;
+  }
 }
 
 }  // namespace
 
-nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                                   bool withPages) {
-  nlohmann::ordered_json j;
-  j["input"] = {{"day", input.day},
-                {"month", input.month},
-                {"year", input.year},
-                {"hour", input.hour},
-                {"minute", input.minute},
-                {"longitude", input.longitude},
-                {"latitude", input.latitude},
-                {"houseCode", std::string(1, input.houseCode())},
-                {"houseName", std::string(input.houseName())}};
-  j["jdUT"] = instants.jdUT;
-  j["jde"] = instants.jde;
-  nlohmann::ordered_json bodies = nlohmann::ordered_json::array();
+ChartJsonWriter::ChartJsonWriter() {
+  doc_["input"] = {{"day", 0.0},      {"month", 0.0},     {"year", 0.0},
+                   {"hour", 0.0},     {"minute", 0.0},    {"longitude", 0.0},
+                   {"latitude", 0.0}, {"houseCode", "P"}, {"houseName", "Placidus"}};
+  doc_["jdUT"] = 0.0;
+  doc_["jde"] = 0.0;
+  nlohmann::ordered_json& bodies = doc_["bodies"] = nlohmann::ordered_json::array();
+  for (std::size_t i = 1; i < kBodyCount; ++i) {
+    const auto id = static_cast<BodyId>(i);
+    bodies.push_back({{"id", i},
+                      {"key", std::string(BodyKey(id))},
+                      {"label", std::string(BodyLabel(id))},
+                      {"longitude", nullptr},
+                      {"declination", nullptr},
+                      {"longitudeNext", nullptr},
+                      {"declinationNext", nullptr}});
+  }
+  // The array is complete: pointers into it stay valid from here on.
+  for (std::size_t i = 1; i < kBodyCount; ++i) {
+    nlohmann::ordered_json& b = bodies[i - 1];
+    slots_[i] = SlotNodes{&b["longitude"], &b["declination"], &b["longitudeNext"], &b["declinationNext"]};
+  }
+}
+
+const nlohmann::ordered_json& ChartJsonWriter::Fill(const ChartInput& input, const ChartInstants& instants,
+                                                    const ChartResult& result, bool withPages) {
+  nlohmann::ordered_json& in = doc_["input"];
+  in["day"] = input.day;
+  in["month"] = input.month;
+  in["year"] = input.year;
+  in["hour"] = input.hour;
+  in["minute"] = input.minute;
+  in["longitude"] = input.longitude;
+  in["latitude"] = input.latitude;
+  in["houseCode"] = std::string(1, input.houseCode());
+  in["houseName"] = std::string(input.houseName());
+  doc_["jdUT"] = instants.jdUT;
+  doc_["jde"] = instants.jde;
   for (std::size_t i = 1; i < kBodyCount; ++i) {
     const auto id = static_cast<BodyId>(i);
     const BodySlot& s = result[id];
+    const SlotNodes& n = slots_[i];
     const bool hasValue = s.longitude != kNoLongitude;
-    nlohmann::ordered_json b;
-    b["id"] = i;
-    b["key"] = std::string(BodyKey(id));
-    b["label"] = std::string(BodyLabel(id));
-    b["longitude"] = ValueOrNull(s.longitude, kNoLongitude);
-    b["declination"] = hasValue ? ValueOrNull(s.declination, kNoDeclination) : nlohmann::ordered_json(nullptr);
-    if (IsSingleInstant(id)) {
-      b["longitudeNext"] = nullptr;
-      b["declinationNext"] = nullptr;
-    } else {
-      const bool hasNext = s.longitudeNext != kNoLongitude;
-      b["longitudeNext"] = ValueOrNull(s.longitudeNext, kNoLongitude);
-      b["declinationNext"] = hasNext ? ValueOrNull(s.declinationNext, kNoDeclination) : nlohmann::ordered_json(nullptr);
-    }
-    bodies.push_back(std::move(b));
+    SetOrNull(*n.longitude, hasValue, s.longitude);
+    SetOrNull(*n.declination, hasValue && s.declination != kNoDeclination, s.declination);
+    const bool hasNext = !IsSingleInstant(id) && s.longitudeNext != kNoLongitude;
+    SetOrNull(*n.longitudeNext, hasNext, s.longitudeNext);
+    SetOrNull(*n.declinationNext, hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
   }
-  j["bodies"] = std::move(bodies);
-  if (!withPages) return j;
-  j["pages"] = {{"positions", BuildPositionsText(input, result)},
-                {"elements", BuildElementsText(result)},
-                {"quadruplicity", BuildQuadruplicityText(result)},
-                {"aspects", BuildAspectsText(result)}};
-  return j;
+  if (withPages) {
+    doc_["pages"] = {{"positions", BuildPositionsText(input, result)},
+                     {"elements", BuildElementsText(result)},
+                     {"quadruplicity", BuildQuadruplicityText(result)},
+                     {"aspects", BuildAspectsText(result)}};
+  } else if (doc_.contains("pages")) {
+    doc_.erase("pages");
+  }
+  return doc_;
+}
+
+nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
+                                   bool withPages) {
+  ChartJsonWriter writer;
+  return writer.Fill(input, instants, result, withPages);
 }
 
 }  // namespace caelix

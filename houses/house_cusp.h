@@ -8,6 +8,14 @@ namespace caelix {
 // system of houseCode: 'P' Placidus, 'K' Koch, 'C' Campanus (any other code: Placidus).
 double HouseCusp(int cusp, double jdUT, double latitudeDeg, double ascendantDeg, double mcDeg, char houseCode);
 
+// The four intermediate cusps 2, 3, 11 and 12 at once, with the true obliquity of jdUT at hand:
+// each the same as HouseCusp gives it; Campanus computes its twelve cusps once for all four.
+struct IntermediateCusps {
+  double cusp2, cusp3, cusp11, cusp12;
+};
+IntermediateCusps HouseCusps(double trueObliquityDeg, double latitudeDeg, double ascendantDeg, double mcDeg,
+                             char houseCode);
+
 // Returns the right ascension of the MC in degrees, [0, 360), for obliquity epsDeg.
 double RightAscensionOfMc(double mcDeg, double epsDeg);
 
@@ -15,6 +23,9 @@ double RightAscensionOfMc(double mcDeg, double epsDeg);
 // 90 + AD above the horizon (upper) or 90 - AD below it, with the ascensional difference
 // AD = asin(tan phi tan delta).
 double SemiArc(double deltaDeg, double phiDeg, bool upper);
+
+// The same with the sine and cosine of the latitude at hand (an iteration's invariants).
+double SemiArc(double deltaDeg, double sinPhi, double cosPhi, bool upper);
 
 // Placidus: trisection of the semi-arcs, by iteration on the cusp's own declination.
 double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, double ascendantDeg, double mcDeg);

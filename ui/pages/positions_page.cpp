@@ -19,21 +19,22 @@ std::string Formatted(const char* format, double v) {
 
 std::string Truncated(double v) { return std::to_string(static_cast<long long>(std::trunc(v))); }
 
-// The first header line. The minute is padded to two digits before the point after rounding,
-// so that 9.999 reads 10.00 and not 010.00.
-std::string DateLine(const ChartInput& in) {
-  return Truncated(in.day) + "." + Truncated(in.month) + "." + Truncated(in.year) + " " + Truncated(in.hour) +
-         "GMT:" + Formatted("%05.2f", in.minute) + ",\r\n";
-}
+std::string DateLine(const ChartInput& in) { return HeaderDateText(in) + ",\r\n"; }
 
-std::string PlaceLine(const ChartInput& in) {
-  return Formatted("%.2f", in.latitude) + kDegreeSign + " " + Formatted("%.2f", in.longitude) + kDegreeSign +
-         ":\r\n\r\n";
-}
+std::string PlaceLine(const ChartInput& in) { return HeaderPlaceText(in) + ":\r\n\r\n"; }
 
 bool HasMotionColumn(BodyId id) { return id <= BodyId::MeanNode || IsTableBody(id); }
 
 }  // namespace
+
+std::string HeaderDateText(const ChartInput& in) {
+  return Truncated(in.day) + "." + Truncated(in.month) + "." + Truncated(in.year) + " " + Truncated(in.hour) +
+         "GMT:" + Formatted("%05.2f", in.minute);
+}
+
+std::string HeaderPlaceText(const ChartInput& in) {
+  return Formatted("%.2f", in.latitude) + kDegreeSign + " " + Formatted("%.2f", in.longitude) + kDegreeSign;
+}
 
 std::string BuildPositionsText(const ChartInput& input, const ChartResult& result) {
   std::string text = DateLine(input) + PlaceLine(input);

@@ -19,4 +19,13 @@ namespace caelix {
 // of its table) shows its position and no motion column.
 std::string BuildPositionsText(const ChartInput& input, const ChartResult& result);
 
+// Returns the date and time that head the page and the wheel, "28.2.2006 17GMT:42.50": the
+// integers truncated, the minute with two decimals brought to two digits before the point
+// after rounding (9.999 reads 10.00).
+std::string HeaderDateText(const ChartInput& input);
+
+// Returns the place that heads the page and the wheel, "50.08° 14.42°": latitude and longitude
+// with two decimals, each followed by a degree sign (UTF-8).
+std::string HeaderPlaceText(const ChartInput& input);
+
 }  // namespace caelix

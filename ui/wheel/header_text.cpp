@@ -1,17 +1,9 @@
 #include "ui/wheel/header_text.h"
 
-#include <cmath>
-#include <cstdio>
+#include "ui/pages/positions_page.h"
 
 namespace caelix {
 
-std::string BuildHeaderText(const ChartInput& input) {
-  const auto whole = [](double v) { return static_cast<int>(std::trunc(v)); };
-  char buf[200];
-  std::snprintf(buf, sizeof buf, "%d.%d.%d %dGMT:%s%.2f, %.2f\u00b0 %.2f\u00b0", whole(input.day), whole(input.month),
-                whole(input.year), whole(input.hour), input.minute < 10.0 ? "0" : "", input.minute, input.latitude,
-                input.longitude);
-  return buf;
-}
+std::string BuildHeaderText(const ChartInput& input) { return HeaderDateText(input) + ", " + HeaderPlaceText(input); }
 
 }  // namespace caelix

@@ -28,7 +28,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (chart->parsed()) return caelix::RunChartCommand(chartOptions, std::cout, std::cerr);
-  if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
+  if (batch->parsed()) {
+    std::ios::sync_with_stdio(false);  // streams alone carry the rows: no C stdio in between
+    return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
+  }
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
   return 2;
 }

@@ -27,18 +27,17 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(ChartJsonWriter& writer, const ChartInput& input, bool withPages) {
+std::string ChartLine(const ChartInput& input, bool withPages) {
   const ChartInstants instants = ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
   const ChartResult result = ComputeChart(input);
-  return writer.Fill(input, instants, result, withPages).dump();
+  return ChartToJson(input, instants, result, withPages);
 }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
 void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {
   const auto work = [&jobs, threads, withPages](unsigned first) {
-    ChartJsonWriter writer;
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(writer, jobs[i].row.input, withPages);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input, withPages);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {

@@ -171,7 +171,7 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     }
   }
   if (options.json) {
-    out << ChartToJson(*input, instants, result, true).dump() << '\n';
+    out << ChartToJson(*input, instants, result, true) << '\n';
   } else {
     PrintPages(*page, *input, result, out);
   }

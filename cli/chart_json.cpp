@@ -1,6 +1,9 @@
 #include "cli/chart_json.h"
 
-#include <string>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <string_view>
 
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
@@ -11,80 +14,98 @@ namespace caelix {
 
 namespace {
 
-void SetOrNull(nlohmann::ordered_json& node, bool hasValue, double v) {
+using JsonWriter = rapidjson::Writer<rapidjson::StringBuffer>;
+
+void Key(JsonWriter& w, std::string_view key) { w.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
+
+void Text(JsonWriter& w, std::string_view text) {
+  w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Number(JsonWriter& w, std::string_view key, double v) {
+  Key(w, key);
+  w.Double(v);
+}
+
+void NumberOrNull(JsonWriter& w, std::string_view key, bool hasValue, double v) {
+  Key(w, key);
   if (hasValue) {
-    node = v;
+    w.Double(v);
   } else {
-    node = nullptr;
+    w.Null();
   }
+}
+
+void WriteInput(JsonWriter& w, const ChartInput& input) {
+  Key(w, "input");
+  w.StartObject();
+  Number(w, "day", input.day);
+  Number(w, "month", input.month);
+  Number(w, "year", input.year);
+  Number(w, "hour", input.hour);
+  Number(w, "minute", input.minute);
+  Number(w, "longitude", input.longitude);
+  Number(w, "latitude", input.latitude);
+  const char code = input.houseCode();
+  Key(w, "houseCode");
+  Text(w, std::string_view(&code, 1));
+  Key(w, "houseName");
+  Text(w, input.houseName());
+  w.EndObject();
+}
+
+void WriteBodies(JsonWriter& w, const ChartResult& result) {
+  Key(w, "bodies");
+  w.StartArray();
+  for (std::size_t i = 1; i < kBodyCount; ++i) {
+    const auto id = static_cast<BodyId>(i);
+    const BodySlot& s = result[id];
+    const bool hasValue = s.longitude != kNoLongitude;
+    const bool hasNext = !IsSingleInstant(id) && s.longitudeNext != kNoLongitude;
+    w.StartObject();
+    Key(w, "id");
+    w.Uint(static_cast<unsigned>(i));
+    Key(w, "key");
+    Text(w, BodyKey(id));
+    Key(w, "label");
+    Text(w, BodyLabel(id));
+    NumberOrNull(w, "longitude", hasValue, s.longitude);
+    NumberOrNull(w, "declination", hasValue && s.declination != kNoDeclination, s.declination);
+    NumberOrNull(w, "longitudeNext", hasNext, s.longitudeNext);
+    NumberOrNull(w, "declinationNext", hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
+    w.EndObject();
+  }
+  w.EndArray();
+}
+
+void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& result) {
+  Key(w, "pages");
+  w.StartObject();
+  Key(w, "positions");
+  Text(w, BuildPositionsText(input, result));
+  Key(w, "elements");
+  Text(w, BuildElementsText(result));
+  Key(w, "quadruplicity");
+  Text(w, BuildQuadruplicityText(result));
+  Key(w, "aspects");
+  Text(w, BuildAspectsText(result));
+  w.EndObject();
 }
 
 }  // namespace
 
-ChartJsonWriter::ChartJsonWriter() {
-  doc_["input"] = {{"day", 0.0},      {"month", 0.0},     {"year", 0.0},
-                   {"hour", 0.0},     {"minute", 0.0},    {"longitude", 0.0},
-                   {"latitude", 0.0}, {"houseCode", "P"}, {"houseName", "Placidus"}};
-  doc_["jdUT"] = 0.0;
-  doc_["jde"] = 0.0;
-  nlohmann::ordered_json& bodies = doc_["bodies"] = nlohmann::ordered_json::array();
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    const auto id = static_cast<BodyId>(i);
-    bodies.push_back({{"id", i},
-                      {"key", std::string(BodyKey(id))},
-                      {"label", std::string(BodyLabel(id))},
-                      {"longitude", nullptr},
-                      {"declination", nullptr},
-                      {"longitudeNext", nullptr},
-                      {"declinationNext", nullptr}});
-  }
-  // The array is complete: pointers into it stay valid from here on.
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    nlohmann::ordered_json& b = bodies[i - 1];
-    slots_[i] = SlotNodes{&b["longitude"], &b["declination"], &b["longitudeNext"], &b["declinationNext"]};
-  }
-}
-
-const nlohmann::ordered_json& ChartJsonWriter::Fill(const ChartInput& input, const ChartInstants& instants,
-                                                    const ChartResult& result, bool withPages) {
-  nlohmann::ordered_json& in = doc_["input"];
-  in["day"] = input.day;
-  in["month"] = input.month;
-  in["year"] = input.year;
-  in["hour"] = input.hour;
-  in["minute"] = input.minute;
-  in["longitude"] = input.longitude;
-  in["latitude"] = input.latitude;
-  in["houseCode"] = std::string(1, input.houseCode());
-  in["houseName"] = std::string(input.houseName());
-  doc_["jdUT"] = instants.jdUT;
-  doc_["jde"] = instants.jde;
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const BodySlot& s = result[id];
-    const SlotNodes& n = slots_[i];
-    const bool hasValue = s.longitude != kNoLongitude;
-    SetOrNull(*n.longitude, hasValue, s.longitude);
-    SetOrNull(*n.declination, hasValue && s.declination != kNoDeclination, s.declination);
-    const bool hasNext = !IsSingleInstant(id) && s.longitudeNext != kNoLongitude;
-    SetOrNull(*n.longitudeNext, hasNext, s.longitudeNext);
-    SetOrNull(*n.declinationNext, hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
-  }
-  if (withPages) {
-    doc_["pages"] = {{"positions", BuildPositionsText(input, result)},
-                     {"elements", BuildElementsText(result)},
-                     {"quadruplicity", BuildQuadruplicityText(result)},
-                     {"aspects", BuildAspectsText(result)}};
-  } else if (doc_.contains("pages")) {
-    doc_.erase("pages");
-  }
-  return doc_;
-}
-
-nlohmann::ordered_json ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                                   bool withPages) {
-  ChartJsonWriter writer;
-  return writer.Fill(input, instants, result, withPages);
+std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
+                        bool withPages) {
+  rapidjson::StringBuffer buffer;
+  JsonWriter w(buffer);
+  w.StartObject();
+  WriteInput(w, input);
+  Number(w, "jdUT", instants.jdUT);
+  Number(w, "jde", instants.jde);
+  WriteBodies(w, result);
+  if (withPages) WritePages(w, input, result);
+  w.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize());
 }
 
 }  // namespace caelix

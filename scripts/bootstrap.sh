@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev rapidjson-dev nlohmann-json3-dev
   libfltk1.3-dev
   libswe-dev swe-basic-data
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "chart/compute_chart.h"
 #include "support/near.h"
 #include "support/run.h"
 
@@ -130,6 +131,38 @@ TEST(ChartCommand, HelpAndDefaults) {
   EXPECT_EQ(14.417, j["input"]["longitude"].get<double>());
   EXPECT_EQ(50.083, j["input"]["latitude"].get<double>());
   EXPECT_EQ("P", j["input"]["houseCode"]);
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+TEST(ChartCommand, JsonNumbersReadBackToTheSameDoubles) {
+  const auto r = RunCaelix("chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses K --json");
+  ASSERT_EQ(0, r.status) << r.err;
+  const auto j = nlohmann::json::parse(r.out);
+  ChartInput in;
+  in.day = 28;
+  in.month = 2;
+  in.year = 2006;
+  in.hour = 17;
+  in.minute = 42.5;
+  in.houseIndex = 2;
+  const ChartResult chart = ComputeChart(in);
+  for (std::size_t i = 1; i < kBodyCount; ++i) {
+    const auto& b = j["bodies"][i - 1];
+    const BodySlot& s = chart[static_cast<BodyId>(i)];
+    if (s.longitude == kNoLongitude) {
+      EXPECT_TRUE(b["longitude"].is_null()) << i;
+      continue;
+    }
+    EXPECT_EQ(s.longitude, b["longitude"].get<double>()) << i;
+    if (!IsTableBody(static_cast<BodyId>(i))) {
+      EXPECT_EQ(s.declination, b["declination"].get<double>()) << i;
+    }
+  }
 }
 
 }  // namespace

@@ -48,6 +48,23 @@ sanitize: bootstrap
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
+# Each libFuzzer target (tests/fuzz/) for FUZZ_SECONDS, seeded with the committed corpus; what
+# the fuzzer finds beyond it stays in build-fuzz/corpus, a crashing input in build-fuzz/artifacts.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := house_file place_file history_file edit_texts chart_arguments batch_row
+fuzz: bootstrap
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@mkdir -p build-fuzz/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  ./build-fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=2 -max_len=1024 \
+	    -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/$$t- \
+	    build-fuzz/corpus/$$t tests/fuzz/corpus/$$t >build-fuzz/$$t.log 2>&1 \
+	    || { tail -n 40 build-fuzz/$$t.log; echo "fuzz: $$t failed, see build-fuzz/$$t.log"; exit 1; }; \
+	  echo "fuzz: $$t $$(grep -o 'number_of_executed_units: *[0-9]*' build-fuzz/$$t.log | grep -o '[0-9]*$$') runs in $(FUZZ_SECONDS) s"; \
+	done
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -1,5 +1,7 @@
 // Every input the main dialog admits gives a chart: no hang, no crash, every longitude in
-// [0, 360) or the no-value marker, every declination finite, every page free of "nan" and "inf".
+// [0, 360) or the no-value marker, every declination finite, every page free of "nan" and "inf",
+// and the wheel drawable: every point it draws lies near its square (a non-finite value turned
+// into a pixel would land far outside).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,15 +9,40 @@
 #include <vector>
 
 #include "chart/compute_chart.h"
+#include "platform/recording_surface.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"
 #include "ui/pages/quadruplicity_page.h"
+#include "ui/wheel/chart_wheel.h"
+#include "ui/wheel/header_text.h"
 
 namespace caelix {
 namespace {
 
-::testing::AssertionResult ChartIsSound(const ChartInput& in) {
+constexpr int kWheelSide = 480;
+
+bool NearTheWheel(int v) { return v >= -kWheelSide && v <= 2 * kWheelSide; }
+
+::testing::AssertionResult WheelIsDrawable(const ChartInput& in, const ChartResult& r) {
+  const std::string header = BuildHeaderText(in);
+  if (header.find("nan") != std::string::npos || header.find("inf") != std::string::npos) {
+    return ::testing::AssertionFailure() << "header shows a non-number: " << header;
+  }
+  RecordingSurface surface;
+  ChartWheel wheel;
+  wheel.DrawWheel(surface, PixelRect{0, 0, kWheelSide, kWheelSide}, r, header);
+  for (const DrawnPrimitive& p : surface.primitives()) {
+    const int coordinates[] = {p.x, p.y, p.right, p.bottom};
+    for (int v : coordinates) {
+      if (!NearTheWheel(v)) return ::testing::AssertionFailure() << "wheel draws " << Describe(p);
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Checks the chart of in and its pages; draws the wheel too when withWheel.
+::testing::AssertionResult ChartIsSound(const ChartInput& in, bool withWheel = true) {
   const ChartResult r = ComputeChart(in);
   for (std::size_t i = 1; i < kBodyCount; ++i) {
     const auto id = static_cast<BodyId>(i);
@@ -41,7 +68,7 @@ namespace {
       return ::testing::AssertionFailure() << "page shows a non-number:\n" << page;
     }
   }
-  return ::testing::AssertionSuccess();
+  return withWheel ? WheelIsDrawable(in, r) : ::testing::AssertionSuccess();
 }
 
 std::string Describe(const ChartInput& in) {
@@ -94,7 +121,8 @@ TEST(WholeDomain, HundredThousandRandomCharts) {
     // Half the charts in the centuries people are born in, half anywhere the dialog admits.
     const double y = i % 2 == 0 ? year(rng) : 1800 + year(rng) % 400;
     const ChartInput in = Make(y, month(rng), day(rng), hour(rng), minute(rng), lon(rng), lat(rng), house(rng));
-    ASSERT_TRUE(ChartIsSound(in)) << Describe(in);
+    // Every tenth chart is drawn too, to keep the test short.
+    ASSERT_TRUE(ChartIsSound(in, i % 10 == 0)) << Describe(in);
   }
 }
 

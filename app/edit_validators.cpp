@@ -65,6 +65,9 @@ bool AcceptsHour(std::string_view text) { return IntegerWithin(text, 0, 23); }
 
 bool AcceptsYear(std::string_view text) {
   if (text.empty() || text == "-") return true;
+  // Only a sign and digits: strtod alone would also read "1e3x" or "0xFFFFF" as a number whose
+  // formatted width happens to match.
+  if (!IsNumericText(text) || text.find('.') != std::string_view::npos) return false;
   const std::string s(text);
   const double v = std::strtod(s.c_str(), nullptr);
   if (!std::isfinite(v)) return false;

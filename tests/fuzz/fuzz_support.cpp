@@ -20,8 +20,14 @@ namespace caelix::fuzz {
 namespace {
 
 struct Scratch {
-  Scratch() : path(std::filesystem::temp_directory_path() / ("caelix-fuzz-" + std::to_string(::getpid()))) {
+  // In memory where the machine has it: the targets rewrite a file on every run.
+  Scratch() : path(Base() / ("caelix-fuzz-" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(path);
+  }
+  static std::filesystem::path Base() {
+    std::error_code ignored;
+    return std::filesystem::is_directory("/dev/shm", ignored) ? std::filesystem::path("/dev/shm")
+                                                              : std::filesystem::temp_directory_path();
   }
   ~Scratch() {
     std::error_code ignored;
@@ -42,7 +48,10 @@ const std::filesystem::path& ScratchDir() {
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  // A new file rather than a truncated one, which some file systems flush on close.
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 

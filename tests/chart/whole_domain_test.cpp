@@ -31,7 +31,7 @@ bool NearTheWheel(int v) { return v >= -kWheelSide && v <= 2 * kWheelSide; }
   }
   RecordingSurface surface;
   ChartWheel wheel;
-  wheel.DrawWheel(surface, PixelRect{0, 0, kWheelSide, kWheelSide}, r, header);
+  wheel.DrawWheel(surface, Rect{0, 0, kWheelSide, kWheelSide}, r, header);
   for (const DrawnPrimitive& p : surface.primitives()) {
     const int coordinates[] = {p.x, p.y, p.right, p.bottom};
     for (int v : coordinates) {

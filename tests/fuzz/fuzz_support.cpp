@@ -84,7 +84,7 @@ void RequireSoundChart(const ChartInput& in) {
   constexpr int kSide = 480;
   RecordingSurface surface;
   ChartWheel wheel;
-  wheel.DrawWheel(surface, PixelRect{0, 0, kSide, kSide}, r, header);
+  wheel.DrawWheel(surface, Rect{0, 0, kSide, kSide}, r, header);
   for (const DrawnPrimitive& p : surface.primitives()) {
     for (int v : {p.x, p.y, p.right, p.bottom}) CAELIX_FUZZ_REQUIRE(v >= -kSide && v <= 2 * kSide);
   }

@@ -20,9 +20,9 @@ int HouseIndexOf(char houseCode);
 struct ChartInput {
   double day = 1.0;
   double month = 1.0;
-  double year = 2000.0;  // astronomical: 1 BC is 0
-  double hour = 0.0;     // Universal Time
-  double minute = 0.0;   // fraction allowed
+  double year = 2000.0;       // astronomical: 1 BC is 0
+  double hour = 0.0;          // Universal Time
+  double minute = 0.0;        // fraction allowed
   double longitude = 14.417;  // degrees, east positive
   double latitude = 50.083;   // degrees, north positive
   int houseIndex = 0;

@@ -20,8 +20,8 @@ ChartInstants ComputeInstants(double day, double hour, double minute, double mon
 // angles, the Sun-Moon points and the four cusps at the chart instant through the apparent place;
 // then the table bodies at jde and jde + 1 as tabulated. A slot without a value holds longitude
 // -1.0; no slot ever holds a non-finite value.
-void ComputeChart(double day, double hour, double minute, double month, double year, double longitude,
-                  double latitude, char houseCode, ChartResult& result);
+void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
+                  char houseCode, ChartResult& result);
 
 // The same for a ChartInput.
 ChartResult ComputeChart(const ChartInput& input);

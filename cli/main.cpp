@@ -6,7 +6,9 @@
 #include "cli/chart_command.h"
 #include "cli/gui_command.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   CLI::App app{
       "Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
       "house cusps and tabulated bodies for a date, a UT time and a place."};
@@ -34,4 +36,15 @@ int main(int argc, char** argv) {
   }
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
   return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "caelix: " << e.what() << '\n';
+    return 1;
+  }
 }

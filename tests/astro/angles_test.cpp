@@ -15,7 +15,12 @@ using testing::Near;
 TEST(Normalize360, ReducesIntoRange) {
   struct Case {
     double in, want;
-  } const cases[] = {{360.0, 0.0}, {-0.5, 359.5}, {725.0, 5.0}, {0.0, 0.0}, {-720.0, 0.0}, {-1e-20, 0.0},
+  } const cases[] = {{360.0, 0.0},
+                     {-0.5, 359.5},
+                     {725.0, 5.0},
+                     {0.0, 0.0},
+                     {-720.0, 0.0},
+                     {-1e-20, 0.0},
                      {481267.8831 * 980.0, std::fmod(481267.8831 * 980.0, 360.0)}};
   for (const Case& c : cases) {
     const double got = Normalize360(c.in);

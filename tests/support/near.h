@@ -11,8 +11,7 @@ inline ::testing::AssertionResult Near(double want, double got, double tolerance
   const double diff = got - want;
   if (std::fabs(diff) <= tolerance) return ::testing::AssertionSuccess();
   char buf[200];
-  std::snprintf(buf, sizeof buf, "want %.10f, got %.10f, difference %.3e (tolerance %.1e)", want, got, diff,
-                tolerance);
+  std::snprintf(buf, sizeof buf, "want %.10f, got %.10f, difference %.3e (tolerance %.1e)", want, got, diff, tolerance);
   return ::testing::AssertionFailure() << buf;
 }
 

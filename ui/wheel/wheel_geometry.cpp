@@ -44,7 +44,8 @@ WheelSlots MakeWheelSlots(const ChartResult& chart) {
 double WheelDirection(double lambdaDeg, double ascendantDeg) { return lambdaDeg - ascendantDeg + 180.0; }
 
 Point WheelPoint(double f, double psiDeg, int wheelSize) {
-  const double c = static_cast<double>(wheelSize / 2);
+  // The centre is a whole pixel: half the size, rounded down.
+  const double c = static_cast<double>(wheelSize / 2);  // NOLINT(bugprone-integer-division)
   const double r = f * wheelSize;
   // The cosine and sine are taken of the angle's distance from the nearest quarter turn, so the
   // quarter turns themselves are exact (the Ascendant's line lies level) and the wheel symmetric.

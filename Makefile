@@ -38,7 +38,7 @@ tables: configure
 accuracy: configure
 	@cmake --build --preset $(PRESET) --target accuracy-report
 
-# Rewrites the Swiss Ephemeris reference values of the accuracy test (tests/data/swiss_reference.h).
+# Rewrites the Swiss Ephemeris reference values of the accuracy test (tests/data/swiss_reference_generated.h).
 accuracy-reference: configure
 	@cmake --build --preset $(PRESET) --target accuracy-reference
 

@@ -10,7 +10,7 @@
 
 #include "astro/pluto.h"
 #include "chart/compute_chart.h"
-#include "data/swiss_reference.h"
+#include "data/swiss_reference_generated.h"
 
 namespace caelix {
 namespace {

@@ -92,7 +92,9 @@ ChartInput Make(double year, double month, double day, double hour, double minut
 }
 
 TEST(WholeDomain, EdgesOfEveryRange) {
-  const double years[] = {-9999, -4713, -4712, -1, 0, 1582, 1583, 1899, 1900, 2000, 2100, 9999, 99999};
+  // Date stepping carries the year edit past what can be typed, up to the history's +-999999.
+  const double years[] = {-999999, -10000, -9999, -4713, -4712, -1,    0,      1582,  1583,
+                          1899,    1900,   2000,  2100,  9999,  99999, 100000, 999999};
   const double months[] = {0, 1, 2, 10, 12};
   const double days[] = {0, 1, 15, 16, 31};
   const double times[][2] = {{0, 0}, {23, 59.99}, {12, 30.5}};

@@ -1,5 +1,6 @@
 #include "app/edit_validators.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -65,17 +66,11 @@ bool AcceptsHour(std::string_view text) { return IntegerWithin(text, 0, 23); }
 
 bool AcceptsYear(std::string_view text) {
   if (text.empty() || text == "-") return true;
-  // Only a sign and digits: strtod alone would also read "1e3x" or "0xFFFFF" as a number whose
-  // formatted width happens to match.
-  if (!IsNumericText(text) || text.find('.') != std::string_view::npos) return false;
-  const std::string s(text);
-  const double v = std::strtod(s.c_str(), nullptr);
-  if (!std::isfinite(v)) return false;
-  char t[400];
-  std::snprintf(t, sizeof t, "%.0f", v);
-  const std::string_view formatted(t);
-  if (formatted == "0" && text.front() != '0') return false;
-  return formatted.size() == text.size();
+  // The digits themselves, not the width of what strtod reads: that let "1e3x", "0xFFFFF" and
+  // a leading zero before more digits than a double holds pass.
+  const std::string_view digits = text.front() == '-' ? text.substr(1) : text;
+  if (digits.empty() || (digits.size() > 1 && digits.front() == '0')) return false;
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool AcceptsMinute(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ namespace caelix::fuzz {
 void Fail(const char* condition, const char* file, int line) {
   throw std::runtime_error(std::string(file) + ":" + std::to_string(line) + ": check failed: " + condition);
 }
+
+// Names a target in test output.
+void PrintTo(const NamedTarget& t, std::ostream* os) { *os << t.name; }
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "platform/binary_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -21,6 +22,27 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
   std::filesystem::path p = target;
   p += suffix;
   return p;
+}
+
+// Removes the temporary files beside target that a writer killed before its rename left behind:
+// those whose process is gone. A live writer's file (this process's included) stays.
+void RemoveLeftovers(const std::filesystem::path& target) {
+  const std::string prefix = target.filename().string() + ".";
+  std::error_code error;
+  std::filesystem::directory_iterator it(target.parent_path().empty() ? "." : target.parent_path(), error);
+  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    if (name.compare(name.size() - 4, 4, ".tmp") != 0) continue;
+    long pid = 0;
+    unsigned n = 0;
+    char end = 0;
+    if (std::sscanf(name.c_str() + prefix.size(), "%ld.%u.tm%c", &pid, &n, &end) != 3 || pid <= 0) continue;
+    if (pid == static_cast<long>(::getpid())) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    std::filesystem::remove(it->path(), ignored);
+  }
 }
 
 }  // namespace
@@ -95,6 +117,7 @@ bool BinaryFile::Close() {
   ok = (::close(fd_) == 0) && ok;
   fd_ = -1;
   if (ok) ok = std::rename(temporary_.c_str(), target_.c_str()) == 0;
+  if (ok) RemoveLeftovers(target_);
   if (!ok) {
     std::error_code ignored;
     std::filesystem::remove(temporary_, ignored);

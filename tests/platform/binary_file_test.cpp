@@ -1,6 +1,8 @@
 #include "platform/binary_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -61,6 +63,32 @@ TEST(BinaryFile, ReadingGivesWhatTheFileHasAndNoWrites) {
   EXPECT_FALSE(in.Write("x", 1));
   EXPECT_TRUE(in.Close());
   EXPECT_EQ(Contents(target), "abc");
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+TEST(BinaryFile, ASaveRemovesWhatAKilledWriterLeftButNotALiveOnesFile) {
+  caelix::testing::TempDir dir;
+  const auto target = dir.Path() / "aplace.bin";
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);  // a process id that is gone now
+  const auto dead = dir.Path() / ("aplace.bin." + std::to_string(child) + ".0.tmp");
+  const auto live = dir.Path() / ("aplace.bin." + std::to_string(::getppid()) + ".0.tmp");
+  const auto other = dir.Path() / ("ahouses.bin." + std::to_string(child) + ".0.tmp");
+  for (const auto& p : {dead, live, other}) std::ofstream(p) << "half";
+  BinaryFile out;
+  ASSERT_TRUE(out.Open(target, FileMode::CreateWriteExclusive));
+  ASSERT_TRUE(out.Write("12345678", 8));
+  ASSERT_TRUE(out.Close());
+  EXPECT_FALSE(std::filesystem::exists(dead));
+  EXPECT_TRUE(std::filesystem::exists(live));
+  EXPECT_TRUE(std::filesystem::exists(other));  // another file's leftovers wait for its own save
+  EXPECT_EQ("12345678", Contents(target));
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& resul
 
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
                         bool withPages) {
-  rapidjson::StringBuffer buffer;
+  rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
   WriteInput(w, input);

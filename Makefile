@@ -1,5 +1,5 @@
 # The two set-up commands of the README are `make run` and `make test`; both bootstrap first.
-PRESET ?= release
+PRESET := release
 BUILD_DIR := build
 # The asteroid ephemeris files the table series need (`make tables`, the table checks); CMake
 # finds the shared/ephe folder beside the checkout by itself, SHARED_EPHE=DIR names another.
@@ -69,7 +69,7 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy: configure
-	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' 'platform/*.cpp' | grep -v _generated | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
 	@rm -rf $(BUILD_DIR)

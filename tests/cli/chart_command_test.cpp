@@ -5,6 +5,7 @@
 #include "chart/compute_chart.h"
 #include "support/near.h"
 #include "support/run.h"
+#include "support/sample_chart.h"
 
 namespace caelix {
 namespace {
@@ -143,14 +144,7 @@ TEST(ChartCommand, JsonNumbersReadBackToTheSameDoubles) {
   const auto r = RunCaelix("chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses K --json");
   ASSERT_EQ(0, r.status) << r.err;
   const auto j = nlohmann::json::parse(r.out);
-  ChartInput in;
-  in.day = 28;
-  in.month = 2;
-  in.year = 2006;
-  in.hour = 17;
-  in.minute = 42.5;
-  in.houseIndex = 2;
-  const ChartResult chart = ComputeChart(in);
+  const ChartResult chart = ComputeChart(testing::SampleInput(2));
   for (std::size_t i = 1; i < kBodyCount; ++i) {
     const auto& b = j["bodies"][i - 1];
     const BodySlot& s = chart[static_cast<BodyId>(i)];

@@ -5,6 +5,7 @@
 #include "chart/compute_chart.h"
 #include "platform/headless/headless_host.h"
 #include "platform/recording_surface.h"
+#include "support/sample_chart.h"
 
 namespace caelix {
 namespace {
@@ -13,15 +14,7 @@ using C = ChartDialog;
 
 class ChartDialogTest : public ::testing::Test {
  protected:
-  static ChartInput Sample() {
-    ChartInput in;
-    in.day = 28;
-    in.month = 2;
-    in.year = 2006;
-    in.hour = 17;
-    in.minute = 42.5;
-    return in;
-  }
+  static ChartInput Sample() { return testing::SampleInput(); }
   ChartDialogTest() { host.Open(dialog); }
   std::string Status() const { return dialog.Item(C::kStatusStatic)->Text(); }
   void Paint() {

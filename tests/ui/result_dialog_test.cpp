@@ -4,6 +4,7 @@
 
 #include "chart/compute_chart.h"
 #include "platform/headless/headless_host.h"
+#include "support/sample_chart.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"
@@ -17,16 +18,7 @@ using R = ResultDialog;
 
 class ResultDialogTest : public ::testing::Test {
  protected:
-  static ChartInput Sample() {
-    ChartInput in;
-    in.day = 28;
-    in.month = 2;
-    in.year = 2006;
-    in.hour = 17;
-    in.minute = 42.5;
-    in.houseIndex = 1;
-    return in;
-  }
+  static ChartInput Sample() { return testing::SampleInput(1); }
   ResultDialogTest() { host.Open(dialog); }
   std::string Page() const { return dialog.Item(R::kPageEdit)->Text(); }
 

@@ -26,8 +26,9 @@ test: build
 	@ctest --preset $(PRESET)
 
 bench: build
-	@cmake --build --preset $(PRESET) --target caelix_bench
+	@cmake --build --preset $(PRESET) --target caelix_bench caelix_libm_census
 	@./$(BUILD_DIR)/bench/caelix_bench
+	@./$(BUILD_DIR)/bench/caelix_libm_census
 
 # Recomputes the committed table series (astro/tables/) with the Swiss Ephemeris.
 tables: configure

@@ -27,21 +27,22 @@ double __real_atan(double);
 
 namespace {
 
-enum Need : unsigned { kSine = 1, kCosine = 2, kTangent = 4, kArcTangent = 8 };
+enum Need : unsigned { kSine = 1, kCosine = 2 };
 
 struct Call {
   std::uint64_t argumentBits;
-  unsigned need;
+  unsigned need;  // kSine, kCosine or both; 0 for the tangent and the arctangent
 };
 
+// One chart's calls, a list for each kind of function.
 bool recording = false;
-std::vector<Call> calls;
+std::vector<Call> trigCalls, tanCalls, atanCalls;
 
-void Record(double x, unsigned need) {
+void Record(std::vector<Call>& list, double x, unsigned need) {
   if (!recording) return;
   std::uint64_t bits = 0;
   std::memcpy(&bits, &x, sizeof bits);
-  calls.push_back({bits, need});
+  list.push_back({bits, need});
 }
 
 double FromBits(std::uint64_t bits) {
@@ -54,23 +55,23 @@ double FromBits(std::uint64_t bits) {
 
 extern "C" {
 double __wrap_sin(double x) {
-  Record(x, kSine);
+  Record(trigCalls, x, kSine);
   return __real_sin(x);
 }
 double __wrap_cos(double x) {
-  Record(x, kCosine);
+  Record(trigCalls, x, kCosine);
   return __real_cos(x);
 }
 void __wrap_sincos(double x, double* s, double* c) {
-  Record(x, kSine | kCosine);
+  Record(trigCalls, x, kSine | kCosine);
   __real_sincos(x, s, c);
 }
 double __wrap_tan(double x) {
-  Record(x, kTangent);
+  Record(tanCalls, x, 0);
   return __real_tan(x);
 }
 double __wrap_atan(double x) {
-  Record(x, kArcTangent);
+  Record(atanCalls, x, 0);
   return __real_atan(x);
 }
 }
@@ -97,40 +98,18 @@ double NanosecondsPerCall(const std::vector<double>& arguments, F f) {
   return best;
 }
 
-// Per chart totals: the calls, and the distinct arguments of the sines and cosines (with what
-// is needed of each), of the tangents and of the arctangents.
-struct Census {
-  double calls = 0.0, trigCalls = 0.0, trigDistinct = 0.0, bothDistinct = 0.0;
-  double tanDistinct = 0.0, atanCalls = 0.0, atanDistinct = 0.0;
-  std::vector<double> trigArguments, atanArguments;
-};
-
-// Adds one chart's recorded calls of the functions in group to the census.
-void CountGroup(const std::vector<Call>& recorded, unsigned group, Census& census) {
-  std::vector<Call> own;
-  for (const Call& c : recorded) {
-    if ((c.need & group) != 0) own.push_back(c);
-  }
-  std::sort(own.begin(), own.end(), [](const Call& a, const Call& b) { return a.argumentBits < b.argumentBits; });
-  if (group == kArcTangent) census.atanCalls += static_cast<double>(own.size());
-  if (group != kArcTangent && group != kTangent) census.trigCalls += static_cast<double>(own.size());
-  for (std::size_t i = 0; i < own.size();) {
-    unsigned need = 0;
-    std::size_t j = i;
-    for (; j < own.size() && own[j].argumentBits == own[i].argumentBits; ++j) need |= own[j].need;
-    const double x = FromBits(own[i].argumentBits);
-    if (group == kArcTangent) {
-      ++census.atanDistinct;
-      census.atanArguments.push_back(x);
-    } else if (group == kTangent) {
-      ++census.tanDistinct;
+// Returns the distinct arguments of calls, each with all that was needed of it.
+std::vector<Call> Distinct(std::vector<Call> calls) {
+  std::sort(calls.begin(), calls.end(), [](const Call& a, const Call& b) { return a.argumentBits < b.argumentBits; });
+  std::vector<Call> distinct;
+  for (const Call& c : calls) {
+    if (!distinct.empty() && distinct.back().argumentBits == c.argumentBits) {
+      distinct.back().need |= c.need;
     } else {
-      ++census.trigDistinct;
-      if (need == (kSine | kCosine)) ++census.bothDistinct;
-      census.trigArguments.push_back(x);
+      distinct.push_back(c);
     }
-    i = j;
   }
+  return distinct;
 }
 
 void Chart(const caelix::ChartInput& in, caelix::ChartResult& result) {
@@ -145,19 +124,30 @@ int main() {
   const double charts = static_cast<double>(inputs.size());
   caelix::ChartResult result;
 
-  Census census;
+  // Totals over all charts; the distinct arguments of every chart are kept for the timing.
+  double callCount = 0.0, trigCount = 0.0, atanCount = 0.0;
+  double trigDistinct = 0.0, bothDistinct = 0.0, tanDistinct = 0.0, atanDistinct = 0.0;
+  std::vector<double> trig, atanArguments;
   for (const caelix::ChartInput& in : inputs) {
-    calls.clear();
+    for (auto* list : {&trigCalls, &tanCalls, &atanCalls}) list->clear();
     recording = true;
     Chart(in, result);
     recording = false;
-    census.calls += static_cast<double>(calls.size());
-    for (const unsigned group : {kSine | kCosine, unsigned{kTangent}, unsigned{kArcTangent}}) {
-      CountGroup(calls, group, census);
+    trigCount += static_cast<double>(trigCalls.size());
+    atanCount += static_cast<double>(atanCalls.size());
+    callCount += static_cast<double>(trigCalls.size() + tanCalls.size() + atanCalls.size());
+    for (const Call& c : Distinct(trigCalls)) {
+      ++trigDistinct;
+      if (c.need == (kSine | kCosine)) ++bothDistinct;
+      trig.push_back(FromBits(c.argumentBits));
+    }
+    tanDistinct += static_cast<double>(Distinct(tanCalls).size());
+    for (const Call& c : Distinct(atanCalls)) {
+      ++atanDistinct;
+      atanArguments.push_back(FromBits(c.argumentBits));
     }
   }
 
-  const auto& trig = census.trigArguments;
   const double sinNs = NanosecondsPerCall(trig, [](double x) { return __real_sin(x); });
   const double cosNs = NanosecondsPerCall(trig, [](double x) { return __real_cos(x); });
   const double sincosNs = NanosecondsPerCall(trig, [](double x) {
@@ -166,7 +156,7 @@ int main() {
     return s + c;
   });
   const double tanNs = NanosecondsPerCall(trig, [](double x) { return __real_tan(x); });
-  const double atanNs = NanosecondsPerCall(census.atanArguments, [](double x) { return __real_atan(x); });
+  const double atanNs = NanosecondsPerCall(atanArguments, [](double x) { return __real_atan(x); });
 
   constexpr int kRounds = 20;
   const auto start = Clock::now();
@@ -175,14 +165,13 @@ int main() {
   }
   const double chartUs = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / (kRounds * charts);
 
-  const double floorNs = (census.trigDistinct - census.bothDistinct) * std::min(sinNs, cosNs) +
-                         census.bothDistinct * sincosNs + census.tanDistinct * tanNs + census.atanDistinct * atanNs;
+  const double floorNs = (trigDistinct - bothDistinct) * std::min(sinNs, cosNs) + bothDistinct * sincosNs +
+                         tanDistinct * tanNs + atanDistinct * atanNs;
   std::printf("The C library's trigonometry in one chart (mean of %.0f charts)\n", charts);
   std::printf("  calls: %.0f; sine, cosine and sincos: %.0f on %.0f distinct arguments (%.0f needing both)\n",
-              census.calls / charts, census.trigCalls / charts, census.trigDistinct / charts,
-              census.bothDistinct / charts);
+              callCount / charts, trigCount / charts, trigDistinct / charts, bothDistinct / charts);
   std::printf("  tangents: %.0f distinct arguments; arctangents: %.0f on %.0f distinct arguments\n",
-              census.tanDistinct / charts, census.atanCalls / charts, census.atanDistinct / charts);
+              tanDistinct / charts, atanCount / charts, atanDistinct / charts);
   std::printf("  per call on these arguments: sin %.1f ns, cos %.1f ns, sincos %.1f ns, tan %.1f ns, atan %.1f ns\n",
               sinNs, cosNs, sincosNs, tanNs, atanNs);
   std::printf("  ComputeChart (with the recorder in the way): %.1f us a chart\n", chartUs);

@@ -22,42 +22,47 @@ constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values, double up
 
 constexpr double kMultiBodyUpperJd = 2459290.0;
 
-struct CodedSeries {
-  std::string_view code;
-  TableSeries series;
-};
-
-// In the order the codes are compared.
-constexpr std::array<CodedSeries, 9> kMultiBody{{
-    {"Ll", Monthly(tables::kLilithValues, kMultiBodyUpperJd)},
-    {"Se", Monthly(tables::kSelenaValues, kMultiBodyUpperJd)},
-    {"Xe", Monthly(tables::kErisValues, kMultiBodyUpperJd)},
-    {"Ei", Monthly(tables::kErisValues, kMultiBodyUpperJd)},
-    {"Sd", Monthly(tables::kSednaValues, kMultiBodyUpperJd)},
-    {"Or", Monthly(tables::kOrcusValues, kMultiBodyUpperJd)},
-    {"Qu", Monthly(tables::kQuaoarValues, kMultiBodyUpperJd)},
-    {"Vr", Monthly(tables::kVarunaValues, kMultiBodyUpperJd)},
-    {"Ix", Monthly(tables::kIxionValues, kMultiBodyUpperJd)},
+// Indexed by TabulatedBody.
+constexpr std::array<TableSeries, 12> kSeries{{
+    Monthly(tables::kLilithValues, kMultiBodyUpperJd),
+    {tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0},
+    Monthly(tables::kSelenaValues, kMultiBodyUpperJd),
+    FiveDaily(tables::kWaldemathValues, 2457890.0),
+    Monthly(tables::kChironValues, 2457490.0),
+    FiveDaily(tables::kErosValues, 2457565.0),
+    Monthly(tables::kErisValues, kMultiBodyUpperJd),
+    Monthly(tables::kSednaValues, kMultiBodyUpperJd),
+    Monthly(tables::kOrcusValues, kMultiBodyUpperJd),
+    Monthly(tables::kQuaoarValues, kMultiBodyUpperJd),
+    Monthly(tables::kVarunaValues, kMultiBodyUpperJd),
+    Monthly(tables::kIxionValues, kMultiBodyUpperJd),
 }};
 
-constexpr TableSeries kChiron = Monthly(tables::kChironValues, 2457490.0);
-constexpr TableSeries kEros = FiveDaily(tables::kErosValues, 2457565.0);
-constexpr TableSeries kWaldemath = FiveDaily(tables::kWaldemathValues, 2457890.0);
-constexpr TableSeries kLilithTrue{tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0};
+// The codes of the multi-body table, in the order they are compared.
+constexpr struct {
+  std::string_view code;
+  TabulatedBody body;
+} kCodes[] = {{"Ll", TabulatedBody::Lilith}, {"Se", TabulatedBody::Selena}, {"Xe", TabulatedBody::Eris},
+              {"Ei", TabulatedBody::Eris},   {"Sd", TabulatedBody::Sedna},  {"Or", TabulatedBody::Orcus},
+              {"Qu", TabulatedBody::Quaoar}, {"Vr", TabulatedBody::Varuna}, {"Ix", TabulatedBody::Ixion}};
 
 }  // namespace
 
-double ChironTable::TableLongitude(double jd) const { return SeriesLongitude(kChiron, jd); }
+double TabulatedLongitude(TabulatedBody body, double jd) {
+  return SeriesLongitude(kSeries[static_cast<std::size_t>(body)], jd);
+}
 
-double ErosTable::TableLongitude(double jd) const { return SeriesLongitude(kEros, jd); }
+double ChironTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Chiron, jd); }
 
-double LilithTrueTable::TableLongitude(double jd) const { return SeriesLongitude(kLilithTrue, jd); }
+double ErosTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Eros, jd); }
 
-double WaldemathTable::TableLongitude(double jd) const { return SeriesLongitude(kWaldemath, jd); }
+double LilithTrueTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::LilithTrue, jd); }
+
+double WaldemathTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Waldemath, jd); }
 
 double MultiBodyTable::TableLongitude(double jd, std::string_view code) const {
-  for (const CodedSeries& c : kMultiBody) {
-    if (c.code == code) return SeriesLongitude(c.series, jd);
+  for (const auto& c : kCodes) {
+    if (c.code == code) return TabulatedLongitude(c.body, jd);
   }
   return -1.0;
 }

@@ -5,6 +5,27 @@
 
 namespace caelix {
 
+// The twelve tabulated bodies.
+enum class TabulatedBody {
+  Lilith,
+  LilithTrue,
+  Selena,
+  Waldemath,
+  Chiron,
+  Eros,
+  Eris,
+  Sedna,
+  Orcus,
+  Quaoar,
+  Varuna,
+  Ixion
+};
+
+// Returns the body's ecliptic longitude of date in degrees, [0, 360), at the Julian day jd (TT),
+// interpolated by Everett's formula in its built-in series; -1.0 outside the days its table
+// covers (given with each table object below).
+double TabulatedLongitude(TabulatedBody body, double jd);
+
 // The common kind of every table object.
 class EphemerisTable {
  public:

@@ -22,47 +22,44 @@ constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values, double up
 
 constexpr double kMultiBodyUpperJd = 2459290.0;
 
-// Indexed by TabulatedBody.
-constexpr std::array<TableSeries, 12> kSeries{{
-    Monthly(tables::kLilithValues, kMultiBodyUpperJd),
-    {tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0},
-    Monthly(tables::kSelenaValues, kMultiBodyUpperJd),
-    FiveDaily(tables::kWaldemathValues, 2457890.0),
-    Monthly(tables::kChironValues, 2457490.0),
-    FiveDaily(tables::kErosValues, 2457565.0),
-    Monthly(tables::kErisValues, kMultiBodyUpperJd),
-    Monthly(tables::kSednaValues, kMultiBodyUpperJd),
-    Monthly(tables::kOrcusValues, kMultiBodyUpperJd),
-    Monthly(tables::kQuaoarValues, kMultiBodyUpperJd),
-    Monthly(tables::kVarunaValues, kMultiBodyUpperJd),
-    Monthly(tables::kIxionValues, kMultiBodyUpperJd),
-}};
+}  // namespace
+
+constexpr TableSeries kLilithSeries = Monthly(tables::kLilithValues, kMultiBodyUpperJd);
+constexpr TableSeries kLilithTrueSeries{tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0};
+constexpr TableSeries kSelenaSeries = Monthly(tables::kSelenaValues, kMultiBodyUpperJd);
+constexpr TableSeries kWaldemathSeries = FiveDaily(tables::kWaldemathValues, 2457890.0);
+constexpr TableSeries kChironSeries = Monthly(tables::kChironValues, 2457490.0);
+constexpr TableSeries kErosSeries = FiveDaily(tables::kErosValues, 2457565.0);
+constexpr TableSeries kErisSeries = Monthly(tables::kErisValues, kMultiBodyUpperJd);
+constexpr TableSeries kSednaSeries = Monthly(tables::kSednaValues, kMultiBodyUpperJd);
+constexpr TableSeries kOrcusSeries = Monthly(tables::kOrcusValues, kMultiBodyUpperJd);
+constexpr TableSeries kQuaoarSeries = Monthly(tables::kQuaoarValues, kMultiBodyUpperJd);
+constexpr TableSeries kVarunaSeries = Monthly(tables::kVarunaValues, kMultiBodyUpperJd);
+constexpr TableSeries kIxionSeries = Monthly(tables::kIxionValues, kMultiBodyUpperJd);
+
+namespace {
 
 // The codes of the multi-body table, in the order they are compared.
 constexpr struct {
   std::string_view code;
-  TabulatedBody body;
-} kCodes[] = {{"Ll", TabulatedBody::Lilith}, {"Se", TabulatedBody::Selena}, {"Xe", TabulatedBody::Eris},
-              {"Ei", TabulatedBody::Eris},   {"Sd", TabulatedBody::Sedna},  {"Or", TabulatedBody::Orcus},
-              {"Qu", TabulatedBody::Quaoar}, {"Vr", TabulatedBody::Varuna}, {"Ix", TabulatedBody::Ixion}};
+  const TableSeries* series;
+} kCodes[] = {{"Ll", &kLilithSeries}, {"Se", &kSelenaSeries}, {"Xe", &kErisSeries},
+              {"Ei", &kErisSeries},   {"Sd", &kSednaSeries},  {"Or", &kOrcusSeries},
+              {"Qu", &kQuaoarSeries}, {"Vr", &kVarunaSeries}, {"Ix", &kIxionSeries}};
 
 }  // namespace
 
-double TabulatedLongitude(TabulatedBody body, double jd) {
-  return SeriesLongitude(kSeries[static_cast<std::size_t>(body)], jd);
-}
+double ChironTable::TableLongitude(double jd) const { return SeriesLongitude(kChironSeries, jd); }
 
-double ChironTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Chiron, jd); }
+double ErosTable::TableLongitude(double jd) const { return SeriesLongitude(kErosSeries, jd); }
 
-double ErosTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Eros, jd); }
+double LilithTrueTable::TableLongitude(double jd) const { return SeriesLongitude(kLilithTrueSeries, jd); }
 
-double LilithTrueTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::LilithTrue, jd); }
-
-double WaldemathTable::TableLongitude(double jd) const { return TabulatedLongitude(TabulatedBody::Waldemath, jd); }
+double WaldemathTable::TableLongitude(double jd) const { return SeriesLongitude(kWaldemathSeries, jd); }
 
 double MultiBodyTable::TableLongitude(double jd, std::string_view code) const {
   for (const auto& c : kCodes) {
-    if (c.code == code) return TabulatedLongitude(c.body, jd);
+    if (c.code == code) return SeriesLongitude(*c.series, jd);
   }
   return -1.0;
 }

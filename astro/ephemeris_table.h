@@ -3,28 +3,16 @@
 // They hold no data of their own: the series are constant data of the program.
 #include <string_view>
 
+#include "astro/table_lookup.h"
+
 namespace caelix {
 
-// The twelve tabulated bodies.
-enum class TabulatedBody {
-  Lilith,
-  LilithTrue,
-  Selena,
-  Waldemath,
-  Chiron,
-  Eros,
-  Eris,
-  Sedna,
-  Orcus,
-  Quaoar,
-  Varuna,
-  Ixion
-};
-
-// Returns the body's ecliptic longitude of date in degrees, [0, 360), at the Julian day jd (TT),
-// interpolated by Everett's formula in its built-in series; -1.0 outside the days its table
-// covers (given with each table object below).
-double TabulatedLongitude(TabulatedBody body, double jd);
+// The built-in series of the twelve tabulated bodies (the chart looks them up with
+// SeriesLongitude): Lilith the mean lunar apogee, Lilith true the osculating one, Selena, Waldemath,
+// Chiron, Eros, Eris, Sedna, Orcus, Quaoar, Varuna and Ixion. The days each covers are given with
+// its table object below.
+extern const TableSeries kLilithSeries, kLilithTrueSeries, kSelenaSeries, kWaldemathSeries, kChironSeries, kErosSeries,
+    kErisSeries, kSednaSeries, kOrcusSeries, kQuaoarSeries, kVarunaSeries, kIxionSeries;
 
 // The common kind of every table object.
 class EphemerisTable {

@@ -102,7 +102,7 @@ struct SlotInfo {
   std::string_view glyph;  // the Unicode astrological symbol (UTF-8); empty where none is in common use
   WheelPlacement wheel;
   PageSection section;
-  TabulatedBody table;  // the built-in table of a TableBody slot
+  const TableSeries* table;  // the built-in series of a TableBody slot, else none
 };
 
 namespace catalogue_rows {
@@ -123,14 +123,14 @@ inline constexpr WheelPlacement kNotOnWheel{-1, WheelRing::None, false, "", {0, 
 
 constexpr SlotInfo Body(BodyId id, std::string_view key, std::string_view label, bool planet, std::string_view glyph,
                         WheelPlacement wheel) {
-  return {id, key, label, SlotKind::Theory, true, planet, glyph, wheel, PageSection::Bodies, TabulatedBody::Lilith};
+  return {id, key, label, SlotKind::Theory, true, planet, glyph, wheel, PageSection::Bodies, nullptr};
 }
 constexpr SlotInfo Point(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
                          WheelPlacement wheel, PageSection section) {
-  return {id, key, label, SlotKind::Point, false, false, glyph, wheel, section, TabulatedBody::Lilith};
+  return {id, key, label, SlotKind::Point, false, false, glyph, wheel, section, nullptr};
 }
 constexpr SlotInfo Table(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
-                         WheelPlacement wheel, TabulatedBody table) {
+                         WheelPlacement wheel, const TableSeries* table) {
   return {id, key, label, SlotKind::TableBody, true, false, glyph, wheel, PageSection::TableBodies, table};
 }
 
@@ -140,9 +140,8 @@ constexpr SlotInfo Table(BodyId id, std::string_view key, std::string_view label
 inline constexpr std::array<SlotInfo, kBodyCount> kCatalogue = [] {
   using namespace catalogue_rows;
   using B = BodyId;
-  using T = TabulatedBody;
   return std::array<SlotInfo, kBodyCount>{{
-      {B::NoBody, "NoBody", "", SlotKind::Empty, false, false, "", Unplaced(0, ""), PageSection::Hidden, T::Lilith},
+      {B::NoBody, "NoBody", "", SlotKind::Empty, false, false, "", Unplaced(0, ""), PageSection::Hidden, nullptr},
       Body(B::Sun, "Sun", "So", true, "\u2609", Symbol(1, "So", {152, 15, 16})),
       Body(B::Moon, "Moon", "Mo", true, "\u263D", Symbol(2, "Mo", {151, 15, 16})),
       Body(B::Mercury, "Mercury", "Me", true, "\u263F", Symbol(3, "Me", {150, 8, 16})),
@@ -165,18 +164,18 @@ inline constexpr std::array<SlotInfo, kBodyCount> kCatalogue = [] {
       Point(B::Cusp12, "Cusp12", "D12", "", Axis(20, "D12", {190, 16, 16}), PageSection::Houses),
       Point(B::PartOfDaimon, "PartOfDaimon", "Pd", "", Unplaced(21, "Pd"), PageSection::Hidden),
       // The wheel shows Lilith in the Sun/Moon midpoint's entry.
-      Table(B::Lilith, "Lilith", "Lilith", "\u26B8", Symbol(16, "Ll", {210, 10, 16}), T::Lilith),
-      Table(B::LilithTrue, "LilithTrue", "Lilith true", "", kNotOnWheel, T::LilithTrue),
-      Table(B::Selena, "Selena", "Selena", "", kNotOnWheel, T::Selena),
-      Table(B::Waldemath, "Waldemath", "Waldemath", "", kNotOnWheel, T::Waldemath),
-      Table(B::Chiron, "Chiron", "Chiron", "\u26B7", kNotOnWheel, T::Chiron),
-      Table(B::Eros, "Eros", "Eros", "", kNotOnWheel, T::Eros),
-      Table(B::Eris, "Eris", "Eris", "\u2BF0", kNotOnWheel, T::Eris),
-      Table(B::Sedna, "Sedna", "Sedna", "\u2BF2", kNotOnWheel, T::Sedna),
-      Table(B::Orcus, "Orcus", "Orcus", "", kNotOnWheel, T::Orcus),
-      Table(B::Quaoar, "Quaoar", "Quaoar", "", kNotOnWheel, T::Quaoar),
-      Table(B::Varuna, "Varuna", "Varuna", "", kNotOnWheel, T::Varuna),
-      Table(B::Ixion, "Ixion", "Ixion", "", kNotOnWheel, T::Ixion),
+      Table(B::Lilith, "Lilith", "Lilith", "\u26B8", Symbol(16, "Ll", {210, 10, 16}), &kLilithSeries),
+      Table(B::LilithTrue, "LilithTrue", "Lilith true", "", kNotOnWheel, &kLilithTrueSeries),
+      Table(B::Selena, "Selena", "Selena", "", kNotOnWheel, &kSelenaSeries),
+      Table(B::Waldemath, "Waldemath", "Waldemath", "", kNotOnWheel, &kWaldemathSeries),
+      Table(B::Chiron, "Chiron", "Chiron", "\u26B7", kNotOnWheel, &kChironSeries),
+      Table(B::Eros, "Eros", "Eros", "", kNotOnWheel, &kErosSeries),
+      Table(B::Eris, "Eris", "Eris", "\u2BF0", kNotOnWheel, &kErisSeries),
+      Table(B::Sedna, "Sedna", "Sedna", "\u2BF2", kNotOnWheel, &kSednaSeries),
+      Table(B::Orcus, "Orcus", "Orcus", "", kNotOnWheel, &kOrcusSeries),
+      Table(B::Quaoar, "Quaoar", "Quaoar", "", kNotOnWheel, &kQuaoarSeries),
+      Table(B::Varuna, "Varuna", "Varuna", "", kNotOnWheel, &kVarunaSeries),
+      Table(B::Ixion, "Ixion", "Ixion", "", kNotOnWheel, &kIxionSeries),
   }};
 }();
 

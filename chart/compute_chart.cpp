@@ -66,8 +66,8 @@ void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, const Insta
 void StoreTableBodies(ChartResult& result, double jde) {
   for (const SlotInfo& slot : kCatalogue) {
     if (slot.kind != SlotKind::TableBody) continue;
-    result[slot.id] = BodySlot{TabulatedLongitude(slot.table, jde), kNoDeclination,
-                               TabulatedLongitude(slot.table, jde + 1.0), kNoDeclination};
+    result[slot.id] = BodySlot{SeriesLongitude(*slot.table, jde), kNoDeclination,
+                               SeriesLongitude(*slot.table, jde + 1.0), kNoDeclination};
   }
 }
 

@@ -19,6 +19,24 @@ std::optional<HouseSystemInfo> HouseSystemNamed(std::string_view text) {
   return std::nullopt;
 }
 
+std::string HouseSystemCodesText() {
+  std::string text;
+  for (std::size_t i = 0; i < kHouseSystems.size(); ++i) {
+    if (i > 0) text += i + 1 == kHouseSystems.size() ? " or " : ", ";
+    text += kHouseSystems[i].code;
+  }
+  return text;
+}
+
+std::string HouseSystemChoicesText() {
+  std::string text;
+  for (const HouseSystemInfo& h : kHouseSystems) {
+    for (const char c : h.name) text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    text += ", ";
+  }
+  return text + HouseSystemCodesText();
+}
+
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (!kMonthRange.Contains(month)) return 0;

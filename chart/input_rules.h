@@ -4,6 +4,7 @@
 // stored files and every parser of the command line ask here.
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace caelix {
@@ -88,6 +89,12 @@ bool SameIgnoringCase(std::string_view a, std::string_view b);
 
 // Returns the house system named by text: its name or its code, in any case ("koch", "K", "k").
 std::optional<HouseSystemInfo> HouseSystemNamed(std::string_view text);
+
+// Returns the codes as a person reads them: "P, C or K".
+std::string HouseSystemCodesText();
+
+// Returns the names in lower case and the codes: "placidus, campanus, koch, P, C or K".
+std::string HouseSystemChoicesText();
 
 // The calendar reform: the Julian calendar up to 4 October 1582, the Gregorian from 15 October.
 inline constexpr int kReformYear = 1582;

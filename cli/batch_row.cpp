@@ -49,7 +49,7 @@ BatchRow ParseBatchRow(std::string_view line, bool firstLine) {
   const auto lat = ParseLatitude(fields[3]);
   if (!lat.value) return Bad("latitude: " + lat.error);
   const auto house = fields[4].size() == 1 ? HouseSystemOfCode(fields[4].front()) : std::nullopt;
-  if (!house) return Bad("house system: '" + std::string(fields[4]) + "' is not P, C or K");
+  if (!house) return Bad("house system: '" + std::string(fields[4]) + "' is not " + HouseSystemCodesText());
 
   row.input.day = date.value->day;
   row.input.month = date.value->month;

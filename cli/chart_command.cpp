@@ -36,7 +36,7 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_option("--lat", options.latitude,
                     std::string("Latitude in degrees, north positive, ") + std::string(kLatitudeRangeText) +
                         " (default: stored place)");
-  chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
+  chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)");
   chart->add_option("--page", options.page,
                     "Result page to print: " + PageNames() +
                         " (the first is the default), or all (the four in that order, an empty line between two)");

@@ -98,27 +98,30 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return v;
 }
 
-Parsed<double> ParseLongitude(std::string_view text) {
+namespace {
+
+// A decimal number of degrees that inRange accepts; the error names what, its range and its sense.
+Parsed<double> ParseDegrees(std::string_view text, bool (*inRange)(double), std::string_view what) {
   const auto v = ParseDecimal(text);
-  if (!v || !IsLongitudeInRange(*v)) {
-    return {std::nullopt,
-            Quoted(text) + " is not a longitude in degrees " + std::string(kLongitudeRangeText) + " (east positive)"};
-  }
+  if (!v || !inRange(*v)) return {std::nullopt, Quoted(text) + " is not a " + std::string(what)};
   return {*v, {}};
 }
 
+}  // namespace
+
+Parsed<double> ParseLongitude(std::string_view text) {
+  return ParseDegrees(text, IsLongitudeInRange,
+                      "longitude in degrees " + std::string(kLongitudeRangeText) + " (east positive)");
+}
+
 Parsed<double> ParseLatitude(std::string_view text) {
-  const auto v = ParseDecimal(text);
-  if (!v || !IsLatitudeInRange(*v)) {
-    return {std::nullopt,
-            Quoted(text) + " is not a latitude in degrees " + std::string(kLatitudeRangeText) + " (north positive)"};
-  }
-  return {*v, {}};
+  return ParseDegrees(text, IsLatitudeInRange,
+                      "latitude in degrees " + std::string(kLatitudeRangeText) + " (north positive)");
 }
 
 Parsed<int> ParseHouseSystem(std::string_view text) {
   if (const auto h = HouseSystemNamed(text)) return {h->index, {}};
-  return {std::nullopt, Quoted(text) + " is not a house system (placidus, campanus, koch, P, C or K)"};
+  return {std::nullopt, Quoted(text) + " is not a house system (" + HouseSystemChoicesText() + ")"};
 }
 
 }  // namespace caelix

@@ -43,7 +43,7 @@ Parsed<double> ParseLongitude(std::string_view text);
 // Latitude in degrees, north positive, within the input rules' range.
 Parsed<double> ParseLatitude(std::string_view text);
 
-// A house system: placidus, campanus, koch (any case) or P, C, K; returns the choice-box index.
+// A house system by name or code, in any case (HouseSystemNamed); returns the choice-box index.
 Parsed<int> ParseHouseSystem(std::string_view text);
 
 }  // namespace caelix

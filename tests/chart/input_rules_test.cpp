@@ -60,6 +60,9 @@ TEST(InputRules, HouseSystemsByIndexCodeAndName) {
     EXPECT_FALSE(IsHouseIndex(index)) << index;
   }
   EXPECT_EQ("Campanus", HouseSystemOf(1).name);
+  // What the help and the errors offer is what the parsers take.
+  EXPECT_EQ("P, C or K", HouseSystemCodesText());
+  EXPECT_EQ("placidus, campanus, koch, P, C or K", HouseSystemChoicesText());
 }
 
 TEST(InputRules, LeapYearsAndMonthLengthsAcrossTheReform) {

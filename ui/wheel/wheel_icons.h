@@ -17,20 +17,18 @@ inline constexpr std::array<WheelIcon, kWheelEntryCount> kEntryIcons = [] {
 }();
 
 // The sign glyphs, Aries (0) to Pisces (11).
-constexpr std::array<WheelIcon, 12> kSignIcons = {{
-    {157, 16, 15},
-    {158, 15, 16},
-    {161, 15, 16},
-    {162, 16, 12},
-    {163, 13, 16},
-    {164, 13, 16},
-    {165, 16, 13},
-    {166, 14, 16},
-    {167, 16, 16},
-    {168, 16, 15},
-    {169, 16, 11},
-    {170, 12, 16},
-}};
+constexpr std::array<WheelIcon, 12> kSignIcons = {{{157, 16, 15},
+                                                   {158, 15, 16},
+                                                   {161, 15, 16},
+                                                   {162, 16, 12},
+                                                   {163, 13, 16},
+                                                   {164, 13, 16},
+                                                   {165, 16, 13},
+                                                   {166, 14, 16},
+                                                   {167, 16, 16},
+                                                   {168, 16, 15},
+                                                   {169, 16, 11},
+                                                   {170, 12, 16}}};
 
 // The retrograde mark "Rx".
 constexpr WheelIcon kRetrogradeIcon = {156, 8, 12};

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <iomanip>
+#include <iterator>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -14,6 +16,7 @@
 #include "astro/angles.h"
 #include "astro/everett.h"
 #include "astro/tables/table_values.h"
+#include "data/recorded_table_lookups.h"
 #include "support/near.h"
 
 namespace caelix {
@@ -100,6 +103,19 @@ TEST(TableLongitude, ReproducesTheReferenceLongitudesAtJ2000) {
                      {"Chiron", 251.6179}, {"Eros", 236.2757},       {"Eris", 18.5914},    {"Sedna", 45.3569},
                      {"Orcus", 141.5760},  {"Quaoar", 247.8631},     {"Varuna", 98.5963},  {"Ixion", 244.6852}};
   for (const Case& c : cases) EXPECT_TRUE(NearAngle(c.want, BodyNamed(c.name).lookup(2451545.0), 0.001)) << c.name;
+}
+
+TEST(TableLongitude, LookupsInsideTheSeedRangesKeepTheirRecordedBits) {
+  int differing = 0;
+  for (const testing::RecordedLookup& r : testing::kRecordedTableLookups) {
+    const double got = BodyNamed(r.body).lookup(r.jd);
+    if (got != r.longitudeDeg && ++differing <= 10) {
+      ADD_FAILURE() << r.body << " at JD " << std::hexfloat << r.jd << std::defaultfloat << ": want "
+                    << std::setprecision(17) << r.longitudeDeg << ", got " << got << ", difference "
+                    << got - r.longitudeDeg;
+    }
+  }
+  EXPECT_EQ(0, differing) << "of " << std::size(testing::kRecordedTableLookups) << " recorded lookups";
 }
 
 TEST(TableLongitude, RangesAreInclusiveAndNothingOutside) {

@@ -17,12 +17,20 @@ struct SeriesGrid {
   std::size_t count;
 };
 
-// From the first day the ephemeris files serve, on the days of the seed's series
-// (2420800.0 + k × step), to early in 2100.
+// From the first day the ephemeris files serve to early in 2100. The twelve bodies' grids keep the
+// days of the seed's series (2420800.0 + k × step), so that lookups in its range keep their values.
 inline constexpr SeriesGrid kMonthlyGrid{2378500.0, 30.0, 3657};    // 4 Jan 1800 to 21 Apr 2100
 inline constexpr SeriesGrid kFiveDailyGrid{2378500.0, 5.0, 21927};  // 4 Jan 1800 to 2 Mar 2100
 inline constexpr SeriesGrid kDailyGrid{2378494.0, 1.0, 109637};     // 29 Dec 1799 to 2 Mar 2100
 inline constexpr SeriesGrid kPlutoGrid{2378497.0, 10.0, 10965};     // 1 Jan 1800 to 9 Mar 2100
+
+// Returns whether 2420800.0, the seed's first day, is a day of grid inside it.
+constexpr bool KeepsTheSeedDays(const SeriesGrid& grid) {
+  const double steps = (2420800.0 - grid.firstJd) / grid.stepDays;
+  return steps >= 0.0 && steps < static_cast<double>(grid.count) &&
+         steps == static_cast<double>(static_cast<long long>(steps));
+}
+static_assert(KeepsTheSeedDays(kMonthlyGrid) && KeepsTheSeedDays(kFiveDailyGrid) && KeepsTheSeedDays(kDailyGrid));
 
 extern const std::uint32_t kLilithValues[kMonthlyGrid.count];    // mean lunar apogee
 extern const std::uint32_t kLilithTrueValues[kDailyGrid.count];  // osculating lunar apogee

@@ -1,41 +1,33 @@
 #include "astro/ephemeris_table.h"
 
-#include <array>
-
-#include "astro/table_lookup.h"
 #include "astro/tables/table_values.h"
 
 namespace caelix {
 
 namespace {
 
-constexpr double kMonthly = 30.0;
-constexpr double kFiveDaily = 5.0;
-
-constexpr TableSeries Monthly(std::span<const std::uint32_t> values, double upperJd) {
-  return TableSeries{values, kMonthly, 1.0 / kMonthly, 2420860.0, upperJd};
+constexpr TableSeries Monthly(std::span<const std::uint32_t> values) {
+  return TableSeries{values, tables::kMonthlyGrid};
 }
 
-constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values, double upperJd) {
-  return TableSeries{values, kFiveDaily, 0.2, 2420810.0, upperJd};
+constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values) {
+  return TableSeries{values, tables::kFiveDailyGrid};
 }
-
-constexpr double kMultiBodyUpperJd = 2459290.0;
 
 }  // namespace
 
-constexpr TableSeries kLilithSeries = Monthly(tables::kLilithValues, kMultiBodyUpperJd);
-constexpr TableSeries kLilithTrueSeries{tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0};
-constexpr TableSeries kSelenaSeries = Monthly(tables::kSelenaValues, kMultiBodyUpperJd);
-constexpr TableSeries kWaldemathSeries = FiveDaily(tables::kWaldemathValues, 2457890.0);
-constexpr TableSeries kChironSeries = Monthly(tables::kChironValues, 2457490.0);
-constexpr TableSeries kErosSeries = FiveDaily(tables::kErosValues, 2457565.0);
-constexpr TableSeries kErisSeries = Monthly(tables::kErisValues, kMultiBodyUpperJd);
-constexpr TableSeries kSednaSeries = Monthly(tables::kSednaValues, kMultiBodyUpperJd);
-constexpr TableSeries kOrcusSeries = Monthly(tables::kOrcusValues, kMultiBodyUpperJd);
-constexpr TableSeries kQuaoarSeries = Monthly(tables::kQuaoarValues, kMultiBodyUpperJd);
-constexpr TableSeries kVarunaSeries = Monthly(tables::kVarunaValues, kMultiBodyUpperJd);
-constexpr TableSeries kIxionSeries = Monthly(tables::kIxionValues, kMultiBodyUpperJd);
+constexpr TableSeries kLilithSeries = Monthly(tables::kLilithValues);
+constexpr TableSeries kLilithTrueSeries{tables::kLilithTrueValues, tables::kDailyGrid};
+constexpr TableSeries kSelenaSeries = Monthly(tables::kSelenaValues);
+constexpr TableSeries kWaldemathSeries = FiveDaily(tables::kWaldemathValues);
+constexpr TableSeries kChironSeries = Monthly(tables::kChironValues);
+constexpr TableSeries kErosSeries = FiveDaily(tables::kErosValues);
+constexpr TableSeries kErisSeries = Monthly(tables::kErisValues);
+constexpr TableSeries kSednaSeries = Monthly(tables::kSednaValues);
+constexpr TableSeries kOrcusSeries = Monthly(tables::kOrcusValues);
+constexpr TableSeries kQuaoarSeries = Monthly(tables::kQuaoarValues);
+constexpr TableSeries kVarunaSeries = Monthly(tables::kVarunaValues);
+constexpr TableSeries kIxionSeries = Monthly(tables::kIxionValues);
 
 namespace {
 

@@ -14,7 +14,8 @@ struct Chart {
 
   const BodySlot& operator[](BodyId id) const { return slots[id]; }
 
-  // A chart reads as its record wherever only the slots are asked for.
+  // A chart reads as its record wherever only the slots are asked for. Bound to a reference, a
+  // temporary chart's record lives no longer than the chart: keep the Chart, or copy.
   operator const ChartResult&() const { return slots; }
 };
 

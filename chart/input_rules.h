@@ -19,8 +19,6 @@ struct WholeRange {
 inline constexpr WholeRange kDayRange{1, 31};
 inline constexpr WholeRange kMonthRange{1, 12};
 inline constexpr WholeRange kHourRange{0, 23};  // of Universal Time
-// The years the year edit and the command line take: five characters, sign included.
-inline constexpr WholeRange kTypedYearRange{-9999, 99999};
 // The years date stepping reaches from a typed year, and so the years a stored input may hold.
 inline constexpr WholeRange kSteppedYearRange{-999999, 999999};
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-namespace caelix {
+#include "astro/trig.h"
 
-double DegToRad() { return std::atan2(1.0, 1.0) * (1.0 / 45.0); }
+namespace caelix {
 
 double Normalize360(double a) {
   double r = std::fmod(a, 360.0);
@@ -25,7 +25,7 @@ double QuadrantAngle(double y, double x) {
     if (y < 0.0) return 270.0;
     return 0.0;
   }
-  double a = std::atan(y / x) / DegToRad();
+  double a = AtanRad(y / x) / DegToRad();
   if (x > 0.0 && y < 0.0) a += 360.0;
   if (x < 0.0) a += 180.0;
   if (a >= 360.0) a -= 360.0;  // atan of a tiny negative ratio plus 360 can round up to 360
@@ -35,7 +35,7 @@ double QuadrantAngle(double y, double x) {
 double ArcSinDeg(double s) {
   if (s >= 1.0) return 90.0;
   if (s <= -1.0) return -90.0;
-  return std::atan(s / std::sqrt(1.0 - s * s)) / DegToRad();
+  return AtanRad(s / std::sqrt(1.0 - s * s)) / DegToRad();
 }
 
 double AngularDistance(double a, double b) {

@@ -4,8 +4,9 @@
 
 namespace caelix {
 
-// Returns the factor pi/180, computed as atan2(1, 1) / 45 as the system has always done.
-double DegToRad();
+// Returns the factor pi/180 as the system has always computed it, atan2(1, 1) * (1 / 45): the
+// double nearest pi/4 times the double nearest 1/45.
+constexpr double DegToRad() { return 0.78539816339744830962 * (1.0 / 45.0); }
 
 // Returns the angle a (degrees) reduced into [0, 360). Exact for every finite input (floating
 // remainder, not repeated subtraction, so huge mean arguments cost nothing); NaN stays NaN.

@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/nutation.h"
 #include "astro/sun.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -20,11 +21,49 @@ struct EquatorialTrig {
 
 EquatorialTrig TrigOf(double aDeg, double dDeg) {
   const double rad = DegToRad();
-  return {std::sin(aDeg * rad), std::cos(aDeg * rad), std::sin(dDeg * rad), std::cos(dDeg * rad)};
+  const SinCosValue a = SinCosRad(aDeg * rad);
+  const SinCosValue d = SinCosRad(dDeg * rad);
+  return {a.sin, a.cos, d.sin, d.cos};
 }
 
-// The aberration iteration from (alpha, delta), whose sines and cosines are first.
-EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double delta, EquatorialTrig trig) {
+// The largest shift from the mean place, radians, whose sine and cosine RotatedBy takes from the
+// mean place's; the corrections of nutation and aberration stay below 0.1 degrees up to
+// declinations of +-80 degrees.
+constexpr double kMaxShiftRad = 2e-3;
+
+// sin(a + h) and cos(a + h) from sin a and cos a for |h| <= kMaxShiftRad: sin h and cos h - 1 by
+// their Taylor polynomials to h^5 and h^4, whose remainders are below h^7 / 5040 < 3e-23 and
+// h^6 / 720 < 1e-19.
+SinCosValue RotatedBy(double sinA, double cosA, double h) {
+  const double h2 = h * h;
+  const double sinH = h * (1.0 - h2 * (1.0 / 6.0) * (1.0 - h2 * (1.0 / 20.0)));
+  const double cosHMinus1 = -0.5 * h2 * (1.0 - h2 * (1.0 / 12.0));
+  return {sinA + (sinA * cosHMinus1 + cosA * sinH), cosA + (cosA * cosHMinus1 - sinA * sinH)};
+}
+
+// The mean place (alpha, delta) in degrees with its sines and cosines.
+struct MeanPlace {
+  double alpha, delta;
+  EquatorialTrig trig;
+};
+
+// The sines and cosines at (aDeg, dDeg) near the mean place, by angle addition from it when the
+// shift allows, else directly.
+EquatorialTrig TrigNear(const MeanPlace& m, double aDeg, double dDeg) {
+  const double rad = DegToRad();
+  const double ha = (aDeg - m.alpha) * rad;
+  const double hd = (dDeg - m.delta) * rad;
+  if (!(std::fabs(ha) <= kMaxShiftRad && std::fabs(hd) <= kMaxShiftRad)) return TrigOf(aDeg, dDeg);
+  const SinCosValue a = RotatedBy(m.trig.sinA, m.trig.cosA, ha);
+  const SinCosValue d = RotatedBy(m.trig.sinD, m.trig.cosD, hd);
+  return {a.sin, a.cos, d.sin, d.cos};
+}
+
+// The aberration iteration from (alpha, delta), whose sines and cosines are first; trigAt(a, d)
+// gives those of every later pass.
+template <typename TrigAt>
+EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double delta, EquatorialTrig trig,
+                            TrigAt trigAt) {
   double a = alpha;
   double d = delta;
   for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
@@ -35,9 +74,42 @@ EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double 
     a = aNext;
     d = dNext;
     if (settled) break;
-    trig = TrigOf(a, d);
+    trig = trigAt(a, d);
   }
   return {a - alpha, d - delta};
+}
+
+// Nutation and aberration applied to the mean place m and the result turned to the ecliptic of
+// date; trigAt(a, d) gives the sines and cosines of every place after the mean one.
+template <typename TrigAt>
+ApparentPosition ApparentFromMean(const ApparentPlaceContext& c, const MeanPlace& m, TrigAt trigAt) {
+  const double dPsi = c.nutationLongitudeDeg;
+  const double dEps = c.nutationObliquityDeg;
+
+  // Nutation in right ascension and declination, by fixed-point iteration from the mean place.
+  EquatorialTrig trig = m.trig;
+  double ak = m.alpha;
+  double dk = m.delta;
+  for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
+    const double tanD = trig.sinD / trig.cosD;
+    const double aNext = m.alpha + (c.cosEps0 + c.sinEps0 * trig.sinA * tanD) * dPsi - trig.cosA * tanD * dEps;
+    const double dNext = m.delta + c.sinEps0 * trig.cosA * dPsi + trig.sinA * dEps;
+    const bool settled = std::fabs(aNext - ak) <= kIterationTolerance && std::fabs(dNext - dk) <= kIterationTolerance;
+    ak = aNext;
+    dk = dNext;
+    if (settled) break;
+    trig = trigAt(ak, dk);
+  }
+
+  // Annual aberration of the mean place.
+  const EquatorialOffset ab = Aberration(c, m.alpha, m.delta, m.trig, trigAt);
+  const double d1Deg = dk + ab.declinationDeg;
+  const EquatorialTrig t1 = trigAt(ak + ab.rightAscensionDeg, d1Deg);
+
+  ApparentPosition out{};
+  out.longitudeDeg = QuadrantAngle(t1.sinA * t1.cosD * c.cosEps + t1.sinD * c.sinEps, t1.cosA * t1.cosD);
+  out.declinationDeg = d1Deg;
+  return out;
 }
 
 }  // namespace
@@ -47,23 +119,23 @@ ApparentPlaceContext MakeApparentPlaceContext(const NutationOfDate& n) {
   ApparentPlaceContext c{};
   c.meanObliquityDeg = n.meanObliquityDeg;
   const double eps0 = n.meanObliquityDeg * rad;
-  c.sinEps0 = std::sin(eps0);
-  c.cosEps0 = std::cos(eps0);
+  c.sinEps0 = SinRad(eps0);
+  c.cosEps0 = CosRad(eps0);
   c.tanEps0 = c.sinEps0 / c.cosEps0;
   c.nutationLongitudeDeg = n.nutation.longitudeArcsec / 3600.0;
   c.nutationObliquityDeg = n.nutation.obliquityArcsec / 3600.0;
   const double sun = SunTrueLongitude(n.T) * rad;
-  c.cosSunCosEps0 = std::cos(sun) * c.cosEps0;
-  c.sinSun = std::sin(sun);
+  c.cosSunCosEps0 = CosRad(sun) * c.cosEps0;
+  c.sinSun = SinRad(sun);
   const double eps = (n.meanObliquityDeg + c.nutationObliquityDeg) * rad;
-  c.sinEps = std::sin(eps);
-  c.cosEps = std::cos(eps);
+  c.sinEps = SinRad(eps);
+  c.cosEps = CosRad(eps);
   return c;
 }
 
 EquatorialOffset AnnualAberration(double jd, double rightAscensionDeg, double declinationDeg) {
   const ApparentPlaceContext c = MakeApparentPlaceContext(ComputeNutationOfDate(jd));
-  return Aberration(c, rightAscensionDeg, declinationDeg, TrigOf(rightAscensionDeg, declinationDeg));
+  return Aberration(c, rightAscensionDeg, declinationDeg, TrigOf(rightAscensionDeg, declinationDeg), TrigOf);
 }
 
 ApparentPosition ApparentPlace(double jd, double longitudeDeg, double latitudeDeg) {
@@ -74,42 +146,36 @@ ApparentPosition ApparentPlace(const ApparentPlaceContext& c, double longitudeDe
   const double rad = DegToRad();
   const double lam = longitudeDeg * rad;
   const double bet = latitudeDeg * rad;
-  const double sinLam = std::sin(lam);
-  const double cosBet = std::cos(bet);
-  const double sinBet = std::sin(bet);
+  const double sinLam = SinRad(lam);
+  const double cosBet = CosRad(bet);
+  const double sinBet = SinRad(bet);
 
-  const double delta = ArcSinDeg(sinLam * cosBet * c.sinEps0 + sinBet * c.cosEps0);
-  const double alpha = QuadrantAngle(sinLam * cosBet * c.cosEps0 - sinBet * c.sinEps0, std::cos(lam) * cosBet);
-  const double dPsi = c.nutationLongitudeDeg;
-  const double dEps = c.nutationObliquityDeg;
+  MeanPlace m{};
+  m.delta = ArcSinDeg(sinLam * cosBet * c.sinEps0 + sinBet * c.cosEps0);
+  m.alpha = QuadrantAngle(sinLam * cosBet * c.cosEps0 - sinBet * c.sinEps0, CosRad(lam) * cosBet);
+  m.trig = TrigOf(m.alpha, m.delta);
+  return ApparentFromMean(c, m, TrigOf);
+}
 
-  // Nutation in right ascension and declination, by fixed-point iteration from the mean place.
-  const EquatorialTrig mean = TrigOf(alpha, delta);
-  EquatorialTrig trig = mean;
-  double ak = alpha;
-  double dk = delta;
-  for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
-    const double tanD = trig.sinD / trig.cosD;
-    const double aNext = alpha + (c.cosEps0 + c.sinEps0 * trig.sinA * tanD) * dPsi - trig.cosA * tanD * dEps;
-    const double dNext = delta + c.sinEps0 * trig.cosA * dPsi + trig.sinA * dEps;
-    const bool settled = std::fabs(aNext - ak) <= kIterationTolerance && std::fabs(dNext - dk) <= kIterationTolerance;
-    ak = aNext;
-    dk = dNext;
-    if (settled) break;
-    trig = TrigOf(ak, dk);
+ApparentPosition ApparentPlaceByAngleAddition(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
+  const double rad = DegToRad();
+  const SinCosValue lam = SinCosRad(longitudeDeg * rad);
+  const SinCosValue bet = latitudeDeg == 0.0 ? SinCosValue{0.0, 1.0} : SinCosRad(latitudeDeg * rad);
+
+  // The mean place's sines and cosines are those of its unit vector (x, y, z).
+  const double x = lam.cos * bet.cos;
+  const double y = lam.sin * bet.cos * c.cosEps0 - bet.sin * c.sinEps0;
+  const double z = lam.sin * bet.cos * c.sinEps0 + bet.sin * c.cosEps0;
+  MeanPlace m{};
+  m.delta = ArcSinDeg(z);
+  m.alpha = QuadrantAngle(y, x);
+  const double r = std::sqrt(x * x + y * y);
+  if (r > 0.0 && std::fabs(z) < 1.0) {
+    m.trig = {y / r, x / r, z, std::sqrt(1.0 - z * z)};
+  } else {
+    m.trig = TrigOf(m.alpha, m.delta);
   }
-
-  // Annual aberration of the mean place.
-  const EquatorialOffset ab = Aberration(c, alpha, delta, mean);
-  const double a1 = (ak + ab.rightAscensionDeg) * rad;
-  const double d1Deg = dk + ab.declinationDeg;
-  const double d1 = d1Deg * rad;
-
-  ApparentPosition out{};
-  out.longitudeDeg =
-      QuadrantAngle(std::sin(a1) * std::cos(d1) * c.cosEps + std::sin(d1) * c.sinEps, std::cos(a1) * std::cos(d1));
-  out.declinationDeg = d1Deg;
-  return out;
+  return ApparentFromMean(c, m, [&m](double a, double d) { return TrigNear(m, a, d); });
 }
 
 }  // namespace caelix

@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/sun.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -29,7 +30,7 @@ double SolveKepler(double M, double e, double toleranceDeg) {
   const double rad = DegToRad();
   double E = M;
   for (int pass = 0; pass < kMaxKeplerPasses; ++pass) {
-    const double deltaE = (M + e * std::sin(E * rad) / rad - E) / (1.0 - e * std::cos(E * rad));
+    const double deltaE = (M + e * SinRad(E * rad) / rad - E) / (1.0 - e * CosRad(E * rad));
     if (!std::isfinite(E + deltaE)) break;  // 1 - e cos E vanished: only possible for |e| >= 1
     E = E + deltaE;
     if (std::fabs(deltaE) <= toleranceDeg) return E;
@@ -43,7 +44,7 @@ double SolveKepler(double M, double e, double toleranceDeg) {
   for (int pass = 0; pass < kMaxKeplerBisections && high - low > toleranceDeg; ++pass) {
     const double middle = low + (high - low) / 2.0;
     if (middle <= low || middle >= high) break;
-    if (middle - e * std::sin(middle * rad) / rad - M < 0.0) {
+    if (middle - e * SinRad(middle * rad) / rad - M < 0.0) {
       low = middle;
     } else {
       high = middle;
@@ -56,8 +57,8 @@ double ReduceToEcliptic(double uDeg, double iDeg) {
   if (uDeg == 90.0) return 90.0;
   if (uDeg == 270.0) return 270.0;
   const double rad = DegToRad();
-  const double t = std::cos(iDeg * rad) * std::sin(uDeg * rad) / std::cos(uDeg * rad);
-  const double w = std::atan(t) / rad;
+  const double t = CosRad(iDeg * rad) * SinRad(uDeg * rad) / CosRad(uDeg * rad);
+  const double w = AtanRad(t) / rad;
   if (uDeg < 90.0) return w;
   if (uDeg < 270.0) return w + 180.0;
   return w + 360.0;
@@ -68,11 +69,11 @@ HeliocentricPosition OrbitPosition(const PlanetElements& elements, double tolera
   const double e = std::clamp(elements.e, -kMaxEccentricity, kMaxEccentricity);
   const double E = SolveKepler(elements.M, e, toleranceDeg);
   const double halfE = E / 2.0 * rad;
-  const double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::sin(halfE) / std::cos(halfE)) / rad;
-  const double r = elements.a * (1.0 - e * std::cos(E * rad)) + terms.r;
+  const double v = 2.0 * AtanRad(std::sqrt((1.0 + e) / (1.0 - e)) * SinRad(halfE) / CosRad(halfE)) / rad;
+  const double r = elements.a * (1.0 - e * CosRad(E * rad)) + terms.r;
   const double u = Normalize360(v + elements.L - elements.M - elements.Omega + terms.u);
   const double l = ReduceToEcliptic(u, elements.i) + elements.Omega + terms.l;
-  const double b = ArcSinDeg(std::sin(u * rad) * std::sin(elements.i * rad)) + terms.b;
+  const double b = ArcSinDeg(SinRad(u * rad) * SinRad(elements.i * rad)) + terms.b;
   return HeliocentricPosition{l, b, r};
 }
 
@@ -80,11 +81,11 @@ EclipticPosition GeocentricPosition(const EclipticPosition& sun, const Heliocent
   const double rad = DegToRad();
   const double l = h.longitudeDeg * rad;
   const double b = h.latitudeDeg * rad;
-  const double x = h.radiusAu * std::cos(b) * std::cos(l);
-  const double y = h.radiusAu * std::cos(b) * std::sin(l);
-  const double z = h.radiusAu * std::sin(b);
-  const double X = sun.radiusAu * std::cos(sun.longitudeDeg * rad) + x;
-  const double Y = sun.radiusAu * std::sin(sun.longitudeDeg * rad) + y;
+  const double x = h.radiusAu * CosRad(b) * CosRad(l);
+  const double y = h.radiusAu * CosRad(b) * SinRad(l);
+  const double z = h.radiusAu * SinRad(b);
+  const double X = sun.radiusAu * CosRad(sun.longitudeDeg * rad) + x;
+  const double Y = sun.radiusAu * SinRad(sun.longitudeDeg * rad) + y;
   const double Z = z;
   EclipticPosition p;
   p.longitudeDeg = QuadrantAngle(Y, X);

@@ -88,8 +88,9 @@ constexpr bool FitsTrigCache(std::span<const ProductTerm> terms, int angleCount)
 }
 
 // The sines and cosines of multiples of one theory's auxiliary angles for one evaluation, each
-// computed on first use (as sin(k * angle * DegToRad()), not by recurrence) and then shared by
-// every term that uses it.
+// computed on first use and then shared by every term that uses it: in the chart from the sine
+// and cosine of the angle by angle addition (sin kx = sin (k-1)x cos x + cos (k-1)x sin x, an
+// error below k ulp), in the reference build as sin(k * angle * DegToRad()) itself.
 class TrigCache {
  public:
   // anglesDeg: the auxiliary angles in degrees, not reduced; at most kMaxAuxiliaryAngles.
@@ -98,14 +99,19 @@ class TrigCache {
   // Returns the value of one factor (1 for a multiple of 0).
   double Factor(const TrigFactor& f);
 
-  // Returns the number of distinct sines and cosines computed so far.
+  // Returns the number of sines and cosines computed so far by the trigonometric functions (in the
+  // chart one sine-cosine pair per angle used).
   int Evaluations() const { return evaluations_; }
 
  private:
   std::array<double, kMaxAuxiliaryAngles> anglesDeg_{};
   // [angle][multiple][0 sine, 1 cosine]
   double values_[kMaxAuxiliaryAngles][kMaxAngleMultiple + 1][2] = {};
+#ifdef CAELIX_REFERENCE_ENGINE
   bool known_[kMaxAuxiliaryAngles][kMaxAngleMultiple + 1][2] = {};
+#else
+  int highest_[kMaxAuxiliaryAngles] = {};  // the highest multiple of each angle known
+#endif
   int evaluations_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/trig.h"
 #include "houses/house_cusp.h"
 
 namespace caelix {
@@ -8,10 +9,10 @@ namespace caelix {
 double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, double ascendantDeg, double mcDeg) {
   const double rad = DegToRad();
   const double eps = epsDeg * rad;
-  const double sinEps = std::sin(eps);
-  const double cosEps = std::cos(eps);
-  const double sinPhi = std::sin(phiDeg * rad);
-  const double cosPhi = std::cos(phiDeg * rad);
+  const double sinEps = SinRad(eps);
+  const double cosEps = CosRad(eps);
+  const double sinPhi = SinRad(phiDeg * rad);
+  const double cosPhi = CosRad(phiDeg * rad);
   const bool upper = cusp == 11 || cusp == 12;
 
   // Start by trisecting the quadrant in longitude.
@@ -27,9 +28,9 @@ double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, doub
 
   for (int pass = 0; pass < kMaxPlacidusPasses; ++pass) {
     const double l = lambda * rad;
-    const double delta = ArcSinDeg(sinEps * std::sin(l));
+    const double delta = ArcSinDeg(sinEps * SinRad(l));
     const double s = SemiArc(delta, sinPhi, cosPhi, upper);
-    const double alpha = QuadrantAngle(cosEps * std::sin(l), std::cos(l));
+    const double alpha = QuadrantAngle(cosEps * SinRad(l), CosRad(l));
     double implied = 0.0;
     double target = 0.0;
     switch (cusp) {
@@ -52,7 +53,7 @@ double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, doub
     }
     implied = ReduceOnce(implied);
     target = ReduceOnce(target) * rad;
-    lambda = QuadrantAngle(std::sin(target) / cosEps, std::cos(target));
+    lambda = QuadrantAngle(SinRad(target) / cosEps, CosRad(target));
     // Angular distance, not the plain difference: both angles may lie either side of 0.
     if (AngularDistance(ramcDeg, implied) <= ConvergenceEpsilon()) break;
   }

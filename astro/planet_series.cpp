@@ -1,5 +1,6 @@
 #include "astro/planet_series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -19,42 +20,29 @@ double SumCosineTerms(std::span<const CosineTerm> terms, const std::array<double
 }
 
 TrigCache::TrigCache(std::span<const double> anglesDeg) {
-  for (std::size_t k = 0; k < anglesDeg.size() && k < anglesDeg_.size(); ++k) anglesDeg_[k] = anglesDeg[k];
-}
-
-double TrigCache::Factor(const TrigFactor& f) {
-  if (f.multiple == 0) return 1.0;
-  const int kind = f.isCosine ? 1 : 0;
+  for (auto& angle : values_) angle[0][0] = angle[0][1] = 1.0;  // the factor of multiple 0
+  const std::size_t count = std::min(anglesDeg.size(), std::size_t{kMaxAuxiliaryAngles});
+  for (std::size_t a = 0; a < count; ++a) {
+    double(&v)[kMaxAngleMultiple + 1][2] = values_[a];
 #ifdef CAELIX_REFERENCE_ENGINE
-  if (!known_[f.angle][f.multiple][kind]) {
-    const double argument = f.multiple * anglesDeg_[f.angle] * DegToRad();
-    values_[f.angle][f.multiple][kind] = f.isCosine ? CosRad(argument) : SinRad(argument);
-    known_[f.angle][f.multiple][kind] = true;
-    ++evaluations_;
-  }
-#else
-  int& highest = highest_[f.angle];
-  if (highest < f.multiple) {
-    double(&v)[kMaxAngleMultiple + 1][2] = values_[f.angle];
-    if (highest == 0) {
-      const SinCosValue once = SinCosRad(anglesDeg_[f.angle] * DegToRad());
-      v[1][0] = once.sin;
-      v[1][1] = once.cos;
-      highest = 1;
-      ++evaluations_;
+    for (int k = 1; k <= kMaxAngleMultiple; ++k) {
+      const double argument = k * anglesDeg[a] * DegToRad();
+      v[k][0] = SinRad(argument);
+      v[k][1] = CosRad(argument);
     }
-    // sin and cos of (k - 1) x + x.
-    for (int k = highest + 1; k <= f.multiple; ++k) {
+#else
+    const SinCosValue once = SinCosRad(anglesDeg[a] * DegToRad());
+    v[1][0] = once.sin;
+    v[1][1] = once.cos;
+    for (int k = 2; k <= kMaxAngleMultiple; ++k) {  // (k - 1) x + x
       v[k][0] = v[k - 1][0] * v[1][1] + v[k - 1][1] * v[1][0];
       v[k][1] = v[k - 1][1] * v[1][1] - v[k - 1][0] * v[1][0];
     }
-    highest = f.multiple;
-  }
 #endif
-  return values_[f.angle][f.multiple][kind];
+  }
 }
 
-double SumProductTerms(std::span<const ProductTerm> terms, TrigCache& cache, double nu) {
+double SumProductTerms(std::span<const ProductTerm> terms, const TrigCache& cache, double nu) {
   double sum = 0.0;
   for (const ProductTerm& t : terms) {
     const double coefficient = t.constant + t.perNu * nu + t.perNu2 * nu * nu;

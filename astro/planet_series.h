@@ -87,35 +87,24 @@ constexpr bool FitsTrigCache(std::span<const ProductTerm> terms, int angleCount)
   return true;
 }
 
-// The sines and cosines of multiples of one theory's auxiliary angles for one evaluation, each
-// computed on first use and then shared by every term that uses it: in the chart from the sine
-// and cosine of the angle by angle addition (sin kx = sin (k-1)x cos x + cos (k-1)x sin x, an
-// error below k ulp), in the reference build as sin(k * angle * DegToRad()) itself.
+// The sines and cosines of the multiples 1 to kMaxAngleMultiple of one theory's auxiliary angles
+// for one evaluation, computed once and shared by every term: in the chart from the sine and
+// cosine of the angle by angle addition (sin kx = sin (k-1)x cos x + cos (k-1)x sin x, an error
+// below k ulp), in the reference build as sin(k * angle * DegToRad()) itself.
 class TrigCache {
  public:
   // anglesDeg: the auxiliary angles in degrees, not reduced; at most kMaxAuxiliaryAngles.
   explicit TrigCache(std::span<const double> anglesDeg);
 
   // Returns the value of one factor (1 for a multiple of 0).
-  double Factor(const TrigFactor& f);
-
-  // Returns the number of sines and cosines computed so far by the trigonometric functions (in the
-  // chart one sine-cosine pair per angle used).
-  int Evaluations() const { return evaluations_; }
+  double Factor(const TrigFactor& f) const { return values_[f.angle][f.multiple][f.isCosine ? 1 : 0]; }
 
  private:
-  std::array<double, kMaxAuxiliaryAngles> anglesDeg_{};
   // [angle][multiple][0 sine, 1 cosine]
   double values_[kMaxAuxiliaryAngles][kMaxAngleMultiple + 1][2] = {};
-#ifdef CAELIX_REFERENCE_ENGINE
-  bool known_[kMaxAuxiliaryAngles][kMaxAngleMultiple + 1][2] = {};
-#else
-  int highest_[kMaxAuxiliaryAngles] = {};  // the highest multiple of each angle known
-#endif
-  int evaluations_ = 0;
 };
 
 // Returns the sum of the terms at time variable nu, each product taken from the cache.
-double SumProductTerms(std::span<const ProductTerm> terms, TrigCache& cache, double nu);
+double SumProductTerms(std::span<const ProductTerm> terms, const TrigCache& cache, double nu);
 
 }  // namespace caelix

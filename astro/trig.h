@@ -13,8 +13,10 @@
 // - AtanRad: the argument is moved by one of atan(0.5), atan(1), atan(1.5), pi/2 (each in two
 //   parts) into |t| < 7/16, where an odd polynomial of degree 23 is within 2^-57 relative
 //   (fdlibm's atan); the result is within 1 ulp.
+// Both are written without branches on the quadrant or the interval.
 // These bounds are far below 1e-15 degrees of any argument the theories form, so the chart
 // stays within 1e-9 degrees of the reference build (the oracle tests check it).
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -76,6 +78,19 @@ inline Reduced Reduce(double x) {
   return {r, static_cast<unsigned>(static_cast<std::int64_t>(k)) & 3u};
 }
 
+// Returns a when pick is false, b when it is true, without a branch (the quadrants and the
+// intervals below follow no pattern a branch predictor could learn).
+inline double Select(bool pick, double a, double b) {
+  const std::uint64_t x = std::bit_cast<std::uint64_t>(a);
+  const std::uint64_t y = std::bit_cast<std::uint64_t>(b);
+  return std::bit_cast<double>(x ^ ((x ^ y) & (0 - static_cast<std::uint64_t>(pick))));
+}
+
+// Returns -v when flip is true, else v, without a branch.
+inline double FlipSign(bool flip, double v) {
+  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) ^ (static_cast<std::uint64_t>(flip) << 63));
+}
+
 }  // namespace trig_detail
 
 // Returns sin x and cos x, x in radians.
@@ -85,41 +100,29 @@ inline SinCosValue SinCosRad(double x) {
   const Reduced q = Reduce(x);
   const double s = SinKernel(q.r);
   const double c = CosKernel(q.r);
-  switch (q.quadrant) {
-    case 0:
-      return {s, c};
-    case 1:
-      return {c, -s};
-    case 2:
-      return {-s, -c};
-    default:
-      return {-c, s};
-  }
+  const bool odd = (q.quadrant & 1u) != 0;
+  return {FlipSign((q.quadrant & 2u) != 0, Select(odd, s, c)),
+          FlipSign(((q.quadrant + 1u) & 2u) != 0, Select(odd, c, s))};
 }
 
 // Returns sin x, x in radians.
-inline double SinRad(double x) {
-  using namespace trig_detail;
-  if (!(std::fabs(x) <= kMaxReduced)) return std::sin(x);
-  const Reduced q = Reduce(x);
-  const double v = (q.quadrant & 1u) ? CosKernel(q.r) : SinKernel(q.r);
-  return (q.quadrant & 2u) ? -v : v;
-}
+inline double SinRad(double x) { return SinCosRad(x).sin; }
 
 // Returns cos x, x in radians.
-inline double CosRad(double x) {
-  using namespace trig_detail;
-  if (!(std::fabs(x) <= kMaxReduced)) return std::cos(x);
-  const Reduced q = Reduce(x);
-  const double v = (q.quadrant & 1u) ? SinKernel(q.r) : CosKernel(q.r);
-  return ((q.quadrant + 1u) & 2u) ? -v : v;
-}
+inline double CosRad(double x) { return SinCosRad(x).cos; }
 
 // Returns atan t in radians, (-pi/2, pi/2); NaN stays NaN.
 inline double AtanRad(double t) {
-  constexpr double kHigh[] = {4.63647609000806093515e-01, 7.85398163397448278999e-01, 9.82793723247329054082e-01,
+  using namespace trig_detail;
+  // Interval i of |t| (boundaries 7/16, 11/16, 19/16, 39/16): x = (P |t| - Q) / (R + S |t|) moves
+  // it near 0, where atan |t| = high + atan x; the first interval stays as it is.
+  constexpr double kP[] = {1.0, 2.0, 1.0, 1.0, 0.0};
+  constexpr double kQ[] = {0.0, 1.0, 1.0, 1.5, 1.0};
+  constexpr double kR[] = {1.0, 2.0, 1.0, 1.0, 0.0};
+  constexpr double kS[] = {0.0, 1.0, 1.0, 1.5, 1.0};
+  constexpr double kHigh[] = {0.0, 4.63647609000806093515e-01, 7.85398163397448278999e-01, 9.82793723247329054082e-01,
                               1.57079632679489655800e+00};
-  constexpr double kLow[] = {2.26987774529616870924e-17, 3.06161699786838301793e-17, 1.39033110312309984516e-17,
+  constexpr double kLow[] = {0.0, 2.26987774529616870924e-17, 3.06161699786838301793e-17, 1.39033110312309984516e-17,
                              6.12323399573676603587e-17};
   constexpr double A0 = 3.33333333333329318027e-01, A1 = -1.99999999998764832476e-01, A2 = 1.42857142725034663711e-01,
                    A3 = -1.11111104054623557880e-01, A4 = 9.09088713343650656196e-02, A5 = -7.69187620504482999495e-02,
@@ -128,30 +131,13 @@ inline double AtanRad(double t) {
   const double a = std::fabs(t);
   if (!(a < 1e19)) return std::atan(t);  // huge, infinite or NaN
   if (a < 1e-9) return t;                // atan t = t - t^3/3 rounds to t
-  int id;
-  double x;
-  if (a < 0.4375) {
-    id = -1;
-    x = a;
-  } else if (a < 0.6875) {
-    id = 0;
-    x = (2.0 * a - 1.0) / (2.0 + a);
-  } else if (a < 1.1875) {
-    id = 1;
-    x = (a - 1.0) / (a + 1.0);
-  } else if (a < 2.4375) {
-    id = 2;
-    x = (a - 1.5) / (1.0 + 1.5 * a);
-  } else {
-    id = 3;
-    x = -1.0 / a;
-  }
+  const int i = (a >= 0.4375) + (a >= 0.6875) + (a >= 1.1875) + (a >= 2.4375);
+  const double x = (kP[i] * a - kQ[i]) / (kR[i] + kS[i] * a);
   const double z = x * x;
   const double w = z * z;
   const double s1 = z * (A0 + w * (A2 + w * (A4 + w * (A6 + w * (A8 + w * A10)))));
   const double s2 = w * (A1 + w * (A3 + w * (A5 + w * (A7 + w * A9))));
-  const double r = id < 0 ? x - x * (s1 + s2) : kHigh[id] - ((x * (s1 + s2) - kLow[id]) - x);
-  return t < 0.0 ? -r : r;
+  return FlipSign(t < 0.0, kHigh[i] - ((x * (s1 + s2) - kLow[i]) - x));
 }
 
 #endif

@@ -5,11 +5,13 @@
 //
 // Error bounds of the polynomials (argument taken as exact):
 // - SinRad, CosRad: the argument is reduced by the nearest multiple k of pi/2 with pi/2 in three
-//   parts (33 + 33 + 53 bits), exact for |k| < 2^20, so that the reduced argument carries an
-//   absolute error below 1e-19. On [-pi/4, pi/4] the minimax polynomials of degree 13 (sine)
-//   and 14 (cosine) differ from the functions by less than 2^-58 relative (Remez' bound of the
-//   coefficients, Sun's fdlibm kernels); with the rounding of Horner's scheme the result is
-//   within 1 ulp + 1e-19. Beyond |x| = 1.6e6 (2^20 pi/2) the C library is called.
+//   parts (33 + 33 + 53 bits), the products with k exact for |k| < 2^20; the two roundings of the
+//   subtractions leave the reduced argument within 1.2e-16 (absolute) of x - k pi/2. On
+//   [-pi/4, pi/4] the minimax polynomials of degree 13 (sine) and 14 (cosine) differ from the
+//   functions by less than 2^-58 relative (Remez' bound of the coefficients, Sun's fdlibm
+//   kernels); with the rounding of Horner's scheme the result is within 1 ulp + 1.2e-16, and
+//   within 1 ulp for |x| <= pi/4 (no reduction). Beyond |x| = 1.6e6 (2^20 pi/2) the C library
+//   is called.
 // - AtanRad: the argument is moved by one of atan(0.5), atan(1), atan(1.5), pi/2 (each in two
 //   parts) into |t| < 7/16, where an odd polynomial of degree 23 is within 2^-57 relative
 //   (fdlibm's atan); the result is within 1 ulp.

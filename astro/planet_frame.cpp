@@ -30,7 +30,8 @@ double SolveKepler(double M, double e, double toleranceDeg) {
   const double rad = DegToRad();
   double E = M;
   for (int pass = 0; pass < kMaxKeplerPasses; ++pass) {
-    const double deltaE = (M + e * SinRad(E * rad) / rad - E) / (1.0 - e * CosRad(E * rad));
+    const SinCosValue sc = SinCosRad(E * rad);
+    const double deltaE = (M + e * sc.sin / rad - E) / (1.0 - e * sc.cos);
     if (!std::isfinite(E + deltaE)) break;  // 1 - e cos E vanished: only possible for |e| >= 1
     E = E + deltaE;
     if (std::fabs(deltaE) <= toleranceDeg) return E;
@@ -57,7 +58,8 @@ double ReduceToEcliptic(double uDeg, double iDeg) {
   if (uDeg == 90.0) return 90.0;
   if (uDeg == 270.0) return 270.0;
   const double rad = DegToRad();
-  const double t = CosRad(iDeg * rad) * SinRad(uDeg * rad) / CosRad(uDeg * rad);
+  const SinCosValue u = SinCosRad(uDeg * rad);
+  const double t = CosRad(iDeg * rad) * u.sin / u.cos;
   const double w = AtanRad(t) / rad;
   if (uDeg < 90.0) return w;
   if (uDeg < 270.0) return w + 180.0;
@@ -68,8 +70,8 @@ HeliocentricPosition OrbitPosition(const PlanetElements& elements, double tolera
   const double rad = DegToRad();
   const double e = std::clamp(elements.e, -kMaxEccentricity, kMaxEccentricity);
   const double E = SolveKepler(elements.M, e, toleranceDeg);
-  const double halfE = E / 2.0 * rad;
-  const double v = 2.0 * AtanRad(std::sqrt((1.0 + e) / (1.0 - e)) * SinRad(halfE) / CosRad(halfE)) / rad;
+  const SinCosValue halfE = SinCosRad(E / 2.0 * rad);
+  const double v = 2.0 * AtanRad(std::sqrt((1.0 + e) / (1.0 - e)) * halfE.sin / halfE.cos) / rad;
   const double r = elements.a * (1.0 - e * CosRad(E * rad)) + terms.r;
   const double u = Normalize360(v + elements.L - elements.M - elements.Omega + terms.u);
   const double l = ReduceToEcliptic(u, elements.i) + elements.Omega + terms.l;
@@ -79,13 +81,14 @@ HeliocentricPosition OrbitPosition(const PlanetElements& elements, double tolera
 
 EclipticPosition GeocentricPosition(const EclipticPosition& sun, const HeliocentricPosition& h) {
   const double rad = DegToRad();
-  const double l = h.longitudeDeg * rad;
-  const double b = h.latitudeDeg * rad;
-  const double x = h.radiusAu * CosRad(b) * CosRad(l);
-  const double y = h.radiusAu * CosRad(b) * SinRad(l);
-  const double z = h.radiusAu * SinRad(b);
-  const double X = sun.radiusAu * CosRad(sun.longitudeDeg * rad) + x;
-  const double Y = sun.radiusAu * SinRad(sun.longitudeDeg * rad) + y;
+  const SinCosValue l = SinCosRad(h.longitudeDeg * rad);
+  const SinCosValue b = SinCosRad(h.latitudeDeg * rad);
+  const SinCosValue s = SinCosRad(sun.longitudeDeg * rad);
+  const double x = h.radiusAu * b.cos * l.cos;
+  const double y = h.radiusAu * b.cos * l.sin;
+  const double z = h.radiusAu * b.sin;
+  const double X = sun.radiusAu * s.cos + x;
+  const double Y = sun.radiusAu * s.sin + y;
   const double Z = z;
   EclipticPosition p;
   p.longitudeDeg = QuadrantAngle(Y, X);

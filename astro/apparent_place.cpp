@@ -40,17 +40,8 @@ SinCosValue RotatedBy(double sinA, double cosA, double h) {
   return {sinA + (sinA * cosHMinus1 + cosA * sinH), cosA + (cosA * cosHMinus1 - sinA * sinH)};
 }
 
-// The mean place (alpha, delta) in degrees with its sines and cosines.
-struct MeanPlace {
-  double alpha, delta;
-  EquatorialTrig trig;
-};
-
-// The aberration iteration from (alpha, delta), whose sines and cosines are first; trigAt(a, d)
-// gives those of every later pass.
-template <typename TrigAt>
-EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double delta, EquatorialTrig trig,
-                            TrigAt trigAt) {
+// The aberration iteration from (alpha, delta), whose sines and cosines are first.
+EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double delta, EquatorialTrig trig) {
   double a = alpha;
   double d = delta;
   for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
@@ -61,42 +52,9 @@ EquatorialOffset Aberration(const ApparentPlaceContext& c, double alpha, double 
     a = aNext;
     d = dNext;
     if (settled) break;
-    trig = trigAt(a, d);
+    trig = TrigOf(a, d);
   }
   return {a - alpha, d - delta};
-}
-
-// Nutation and aberration applied to the mean place m and the result turned to the ecliptic of
-// date; trigAt(a, d) gives the sines and cosines of every place after the mean one.
-template <typename TrigAt>
-ApparentPosition ApparentFromMean(const ApparentPlaceContext& c, const MeanPlace& m, TrigAt trigAt) {
-  const double dPsi = c.nutationLongitudeDeg;
-  const double dEps = c.nutationObliquityDeg;
-
-  // Nutation in right ascension and declination, by fixed-point iteration from the mean place.
-  EquatorialTrig trig = m.trig;
-  double ak = m.alpha;
-  double dk = m.delta;
-  for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
-    const double tanD = trig.sinD / trig.cosD;
-    const double aNext = m.alpha + (c.cosEps0 + c.sinEps0 * trig.sinA * tanD) * dPsi - trig.cosA * tanD * dEps;
-    const double dNext = m.delta + c.sinEps0 * trig.cosA * dPsi + trig.sinA * dEps;
-    const bool settled = std::fabs(aNext - ak) <= kIterationTolerance && std::fabs(dNext - dk) <= kIterationTolerance;
-    ak = aNext;
-    dk = dNext;
-    if (settled) break;
-    trig = trigAt(ak, dk);
-  }
-
-  // Annual aberration of the mean place.
-  const EquatorialOffset ab = Aberration(c, m.alpha, m.delta, m.trig, trigAt);
-  const double d1Deg = dk + ab.declinationDeg;
-  const EquatorialTrig t1 = trigAt(ak + ab.rightAscensionDeg, d1Deg);
-
-  ApparentPosition out{};
-  out.longitudeDeg = QuadrantAngle(t1.sinA * t1.cosD * c.cosEps + t1.sinD * c.sinEps, t1.cosA * t1.cosD);
-  out.declinationDeg = d1Deg;
-  return out;
 }
 
 }  // namespace
@@ -122,7 +80,7 @@ ApparentPlaceContext MakeApparentPlaceContext(const NutationOfDate& n) {
 
 EquatorialOffset AnnualAberration(double jd, double rightAscensionDeg, double declinationDeg) {
   const ApparentPlaceContext c = MakeApparentPlaceContext(ComputeNutationOfDate(jd));
-  return Aberration(c, rightAscensionDeg, declinationDeg, TrigOf(rightAscensionDeg, declinationDeg), TrigOf);
+  return Aberration(c, rightAscensionDeg, declinationDeg, TrigOf(rightAscensionDeg, declinationDeg));
 }
 
 ApparentPosition ApparentPlace(double jd, double longitudeDeg, double latitudeDeg) {
@@ -131,17 +89,39 @@ ApparentPosition ApparentPlace(double jd, double longitudeDeg, double latitudeDe
 
 ApparentPosition ApparentPlace(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
   const double rad = DegToRad();
-  const double lam = longitudeDeg * rad;
-  const double bet = latitudeDeg * rad;
-  const double sinLam = SinRad(lam);
-  const double cosBet = CosRad(bet);
-  const double sinBet = SinRad(bet);
+  const SinCosValue lam = SinCosRad(longitudeDeg * rad);
+  const SinCosValue bet = SinCosRad(latitudeDeg * rad);
 
-  MeanPlace m{};
-  m.delta = ArcSinDeg(sinLam * cosBet * c.sinEps0 + sinBet * c.cosEps0);
-  m.alpha = QuadrantAngle(sinLam * cosBet * c.cosEps0 - sinBet * c.sinEps0, CosRad(lam) * cosBet);
-  m.trig = TrigOf(m.alpha, m.delta);
-  return ApparentFromMean(c, m, TrigOf);
+  const double delta = ArcSinDeg(lam.sin * bet.cos * c.sinEps0 + bet.sin * c.cosEps0);
+  const double alpha = QuadrantAngle(lam.sin * bet.cos * c.cosEps0 - bet.sin * c.sinEps0, lam.cos * bet.cos);
+  const double dPsi = c.nutationLongitudeDeg;
+  const double dEps = c.nutationObliquityDeg;
+
+  // Nutation in right ascension and declination, by fixed-point iteration from the mean place.
+  const EquatorialTrig mean = TrigOf(alpha, delta);
+  EquatorialTrig trig = mean;
+  double ak = alpha;
+  double dk = delta;
+  for (int pass = 0; pass < kMaxApparentPlacePasses; ++pass) {
+    const double tanD = trig.sinD / trig.cosD;
+    const double aNext = alpha + (c.cosEps0 + c.sinEps0 * trig.sinA * tanD) * dPsi - trig.cosA * tanD * dEps;
+    const double dNext = delta + c.sinEps0 * trig.cosA * dPsi + trig.sinA * dEps;
+    const bool settled = std::fabs(aNext - ak) <= kIterationTolerance && std::fabs(dNext - dk) <= kIterationTolerance;
+    ak = aNext;
+    dk = dNext;
+    if (settled) break;
+    trig = TrigOf(ak, dk);
+  }
+
+  // Annual aberration of the mean place.
+  const EquatorialOffset ab = Aberration(c, alpha, delta, mean);
+  const double d1Deg = dk + ab.declinationDeg;
+  const EquatorialTrig t1 = TrigOf(ak + ab.rightAscensionDeg, d1Deg);
+
+  ApparentPosition out{};
+  out.longitudeDeg = QuadrantAngle(t1.sinA * t1.cosD * c.cosEps + t1.sinD * c.sinEps, t1.cosA * t1.cosD);
+  out.declinationDeg = d1Deg;
+  return out;
 }
 
 ApparentPosition ApparentPlaceByAngleAddition(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {

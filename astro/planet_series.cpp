@@ -20,15 +20,16 @@ double SumCosineTerms(std::span<const CosineTerm> terms, const std::array<double
 }
 
 TrigCache::TrigCache(std::span<const double> anglesDeg) {  // NOLINT(cppcoreguidelines-pro-type-member-init)
-  constexpr int kPerAngle = (kMaxAngleMultiple + 1) * 2;
+  constexpr std::size_t kHighest = kMaxAngleMultiple;
+  constexpr std::size_t kPerAngle = (kHighest + 1) * 2;
   const std::size_t count = std::max(std::size_t{1}, std::min(anglesDeg.size(), std::size_t{kMaxAuxiliaryAngles}));
   for (std::size_t a = 0; a < count; ++a) {
     double* v = values_ + a * kPerAngle;  // v[2k] = sin kx, v[2k + 1] = cos kx
     v[0] = v[1] = 1.0;                    // the factor of multiple 0
     if (a >= anglesDeg.size()) break;
 #ifdef CAELIX_REFERENCE_ENGINE
-    for (int k = 1; k <= kMaxAngleMultiple; ++k) {
-      const double argument = k * anglesDeg[a] * DegToRad();
+    for (std::size_t k = 1; k <= kHighest; ++k) {
+      const double argument = static_cast<double>(k) * anglesDeg[a] * DegToRad();
       v[2 * k] = SinRad(argument);
       v[2 * k + 1] = CosRad(argument);
     }
@@ -36,7 +37,7 @@ TrigCache::TrigCache(std::span<const double> anglesDeg) {  // NOLINT(cppcoreguid
     const SinCosValue once = SinCosRad(anglesDeg[a] * DegToRad());
     v[2] = once.sin;
     v[3] = once.cos;
-    for (int k = 2; k <= kMaxAngleMultiple; ++k) {  // (k - 1) x + x
+    for (std::size_t k = 2; k <= kHighest; ++k) {  // (k - 1) x + x
       v[2 * k] = v[2 * k - 2] * once.cos + v[2 * k - 1] * once.sin;
       v[2 * k + 1] = v[2 * k - 1] * once.cos - v[2 * k - 2] * once.sin;
     }

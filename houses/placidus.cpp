@@ -84,6 +84,7 @@ double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, doub
   };
 
   double previous[2] = {0.0, 0.0};  // the two estimates before lambda, for the acceleration
+  int chain = 1;                    // successive estimates of one run of plain passes, lambda's included
   for (int n = 0; n < kMaxPlacidusPasses; ++n) {
     double implied = 0.0;
     const double next = pass(lambda, implied);
@@ -92,7 +93,11 @@ double PlacidusCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, doub
     previous[0] = previous[1];
     previous[1] = lambda;
     lambda = next;
-    if (kAcceleratePlacidus && n % 3 == 2) lambda = Accelerated(previous[0], previous[1], lambda);
+    // Steffensen's cycle: two plain passes from an estimate, then the extrapolation of the three.
+    if (kAcceleratePlacidus && ++chain == 3) {
+      lambda = Accelerated(previous[0], previous[1], lambda);
+      chain = 1;
+    }
   }
   return lambda;
 }

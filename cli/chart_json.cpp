@@ -95,10 +95,14 @@ void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& resul
 }  // namespace
 
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages) {
+                        bool withPages, const std::optional<std::string>& id) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
+  if (id) {
+    Key(w, "id");
+    Text(w, *id);
+  }
   WriteInput(w, input);
   Number(w, "jdUT", instants.jdUT);
   Number(w, "jde", instants.jde);

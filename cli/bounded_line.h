@@ -8,7 +8,7 @@
 namespace caelix {
 
 // The longest input line, in bytes, without its line end.
-inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024;
 
 enum class LineRead { Line, TooLong, End };
 

@@ -99,14 +99,9 @@ bool BinaryFile::Open(const std::filesystem::path& path, FileMode mode) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) return Fail(errno);
     struct stat info {};
-    int refused = 0;
-    if (::fstat(fd_, &info) != 0) {
-      refused = errno;
-    } else if (!S_ISREG(info.st_mode)) {
-      refused = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-    } else if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
-      refused = errno;
-    }
+    int refused = ::fstat(fd_, &info) != 0 ? errno : 0;
+    if (refused == 0 && !S_ISREG(info.st_mode)) refused = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    if (refused == 0 && ::flock(fd_, LOCK_SH | LOCK_NB) != 0) refused = errno;
     if (refused != 0) {
       ::close(fd_);
       fd_ = -1;

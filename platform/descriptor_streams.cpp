@@ -8,7 +8,7 @@
 namespace caelix {
 
 namespace {
-constexpr std::size_t kBlockBytes = 64 * 1024;
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
 }  // namespace
 
 DescriptorOutput::DescriptorOutput(int fd) : fd_(fd), buffer_(kBlockBytes) {

@@ -15,6 +15,7 @@ namespace caelix {
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
 // shows them (UTF-8, "\r\n" line ends). With an id, the object starts with "id": the text as
 // given (a batch row's id column). Written with RapidJSON's streaming writer.
-std::string ChartToJson(const Chart& chart, bool withPages = false, const std::optional<std::string>& id = std::nullopt);
+std::string ChartToJson(const Chart& chart, bool withPages = false,
+                        const std::optional<std::string>& id = std::nullopt);
 
 }  // namespace caelix

@@ -5,6 +5,7 @@
 
 #include "bench_rows.h"
 #include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/batch_command.h"
 
 namespace caelix {
@@ -23,6 +24,20 @@ void BM_ComputeChart(benchmark::State& state) {
 BENCHMARK(BM_ComputeChart)->Repetitions(5)->ReportAggregatesOnly(true);
 // The same on both cores at once: what the hardware gives a second thread.
 BENCHMARK(BM_ComputeChart)->Threads(2)->UseRealTime();
+
+// The precise engine on the same inputs (all inside its span, 1800-2100).
+void BM_ComputePreciseChart(benchmark::State& state) {
+  const auto inputs = bench::BenchInputs(256);
+  std::size_t i = 0;
+  ChartResult result;
+  for (auto _ : state) {
+    const ChartInput& in = inputs[i++ % inputs.size()];
+    ComputePreciseChart(in.day, in.hour, in.minute, in.month, in.year, in.longitude, in.latitude, in.houseCode(),
+                        result);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(BM_ComputePreciseChart)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 // Output that goes nowhere, like `caelix batch > /dev/null`: the run is measured, not the growth
 // of a 90 MB string in memory.

@@ -1,8 +1,9 @@
-// accuracy: compares the chart's analytic positions with the Swiss Ephemeris on seeded random
-// charts and prints, per body, the largest, the 99th-percentile and the RMS difference in
-// seconds of arc, in longitude and declination (`make accuracy`). With --write-reference it
-// instead writes the Swiss Ephemeris values of a smaller set of charts as a C++ header, the
-// reference data of the accuracy test.
+// accuracy: compares the chart's positions, of the classic or the precise engine, with the Swiss
+// Ephemeris on seeded random charts and prints, per body, the largest, the 99th-percentile and
+// the RMS difference in seconds of arc, in longitude and declination, how often the positions
+// page shows the same degree and minute, and Delta T against the Swiss Ephemeris' own
+// (`make accuracy`). With --write-reference it instead writes the Swiss Ephemeris values of a
+// smaller set of charts as a C++ header, the reference data of the accuracy tests.
 #include <swephexp.h>
 
 #include <algorithm>
@@ -12,23 +13,30 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/delta_t.h"
 #include "astro/pluto.h"
 #include "chart/compute_chart.h"
+#include "chart/time_scales.h"
 #include "tools/accuracy/swiss_charts.h"
+#include "ui/pages/position_format.h"
 
 namespace caelix::tools {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: accuracy [--ephe-path PATH] [--charts N] [--outer-charts N] [--seed S]\n"
-    "       accuracy --write-reference FILE [--charts N] [--outer-charts N] [--seed S]\n"
+    "usage: accuracy [--engine classic|precise] [--ephe-path PATH] [--charts N] [--outer-charts N] [--seed S]\n"
+    "       accuracy --write-reference FILE [--engine classic|precise] [--charts N] [--outer-charts N] [--seed S]\n"
     "\n"
     "Compares Sun to Pluto, the mean node, the angles and the cusps of the three house systems\n"
-    "of N random charts 1900-2100 (default 2000) and of M charts 1800-1900 and 2100-2300\n"
-    "(default 300, half in each) with the Swiss Ephemeris, and prints the differences in\n"
-    "seconds of arc, and whether each planet keeps within 0.05 degrees (Pluto inside\n"
-    "1805-2030). Exit status 2 when the ephemeris files do not cover a chart.\n"
+    "with the Swiss Ephemeris and prints the differences in seconds of arc. The classic engine\n"
+    "(the default): N random charts 1900-2100 (default 2000) and M charts 1800-1900 and\n"
+    "2100-2300 (default 300, half in each), and whether each planet keeps within 0.05 degrees\n"
+    "(Pluto inside 1805-2030). The precise engine: N random charts 1800-2100 and whether each\n"
+    "position keeps within 1 second of arc. Both: the share of positions whose page line shows\n"
+    "the same degree and minute, and Delta T 1900-2025 against the Swiss Ephemeris' own. Exit\n"
+    "status 2 when the ephemeris files do not cover a chart.\n"
     "\n"
+    "  --engine E              classic or precise\n"
     "  --ephe-path PATH        folders of the ephemeris files (default /usr/share/libswe/ephe)\n"
     "  --charts N              charts 1900-2100, 1 to 1000000\n"
     "  --outer-charts M        charts 1800-1900 and 2100-2300, 0 to 1000000\n"
@@ -36,7 +44,8 @@ constexpr const char* kUsage =
     "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
     "  --help                  show this text\n";
 
-constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
+constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2025 = 2460676.5, kJd2100 = 2488069.5,
+                 kJd2101 = 2488434.5, kJd2300 = 2561117.5;
 constexpr double kLimitArcsec = 0.05 * 3600.0;
 
 // Returns |caelix - swiss| in arcseconds; for an angle (turn 360) the difference is taken
@@ -139,24 +148,64 @@ bool Within(const Row& row, double limitArcsec) {
   return row.longitude.Max() <= limitArcsec && row.declination.Max() <= limitArcsec;
 }
 
-std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCharts, std::vector<bool>& outer) {
+// The classic engine's charts: N in 1900-2100 and M outside it; the precise engine's: N in
+// 1800-2100 (its span), no outer ones.
+std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCharts, Engine engine,
+                                  std::vector<bool>& outer) {
   std::mt19937_64 random(seed);
   std::vector<ChartDraw> draws;
+  const bool precise = engine == Engine::Precise;
   for (long i = 0; i < charts; ++i) {
-    draws.push_back(DrawChart(random, kJd1900, kJd2100));
+    draws.push_back(precise ? DrawChart(random, kJd1800, kJd2101 - 1.5) : DrawChart(random, kJd1900, kJd2100));
     outer.push_back(false);
   }
-  for (long i = 0; i < outerCharts; ++i) {
+  for (long i = 0; i < (precise ? 0 : outerCharts); ++i) {
     draws.push_back(i % 2 == 0 ? DrawChart(random, kJd1800, kJd1900) : DrawChart(random, kJd2100, kJd2300));
     outer.push_back(true);
   }
   return draws;
 }
 
-int Report(unsigned long seed, long charts, long outerCharts) {
+// How often the positions page shows the same sign, degree and minute as the Swiss Ephemeris.
+struct PageMatches {
+  long same = 0;
+  long all = 0;
+  void Add(double caelix, double swiss) {
+    ++all;
+    if (FormatPosition(caelix) == FormatPosition(swiss)) ++same;
+  }
+};
+
+// Adds the page lines of one chart: the bodies at the chart instant, the angles, the cusps.
+void AddPageLines(PageMatches& m, const ComparedValues& caelix, const ComparedValues& swiss) {
+  for (int b = 0; b < kBodyCount; ++b) m.Add(caelix.body[b][0], swiss.body[b][0]);
+  for (int a = 0; a < kAngleCount; ++a) m.Add(caelix.angle[a], swiss.angle[a]);
+  for (int h = 0; h < kHouseCount; ++h) {
+    for (int k = 0; k < kCuspCount; ++k) m.Add(caelix.cusp[h][k], swiss.cusp[h][k]);
+  }
+}
+
+// Prints the largest difference of the engine's Delta T from the Swiss Ephemeris' own, every 10
+// days from 1900 to 2025.
+void ReportDeltaT(Engine engine) {
+  double worst = 0.0, worstJd = kJd1900;
+  for (double jd = kJd1900; jd < kJd2025; jd += 10.0) {
+    const double ours = engine == Engine::Precise ? PreciseDeltaTSeconds(jd) : DeltaTSeconds(jd);
+    const double swiss = swe_deltat_ex(jd, SEFLG_SWIEPH, nullptr) * 86400.0;
+    if (std::fabs(ours - swiss) > worst) {
+      worst = std::fabs(ours - swiss);
+      worstJd = jd;
+    }
+  }
+  std::printf("\nDelta T 1900-2025 against the Swiss Ephemeris: largest difference %.2f s (JD %.1f)\n", worst, worstJd);
+}
+
+int Report(unsigned long seed, long charts, long outerCharts, Engine engine) {
   std::vector<bool> outer;
-  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
-  Group inner = MakeGroup("1900-2100");
+  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
+  const bool precise = engine == Engine::Precise;
+  Group inner = MakeGroup(precise ? "1800-2100" : "1900-2100");
+  PageMatches page;
   Group far = MakeGroup("1800-1900 and 2100-2300");
   Row plutoInside{"Pluto, 1805-2030", {}, {}, true};
   Row plutoOutside{"Pluto, outside 1805-2030", {}, {}, true};
@@ -165,13 +214,14 @@ int Report(unsigned long seed, long charts, long outerCharts) {
     ComparedValues swiss{};
     ComparedValues caelix{};
     std::string error;
-    if (!SwissValues(draws[i], swiss, error)) {
+    if (!SwissValues(draws[i], engine, swiss, error)) {
       std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
       return 2;
     }
-    CaelixValues(draws[i], caelix);
+    CaelixValues(draws[i], engine, caelix);
     AddChart(outer[i] ? far : inner, caelix, swiss);
-    const double jde = ComputeInstants(draws[i].day, draws[i].hour, draws[i].minute, draws[i].month, draws[i].year).jde;
+    AddPageLines(page, caelix, swiss);
+    const double jde = EngineInstants(draws[i], engine).jde;
     const bool inside = jde >= kPlutoLongSeriesFirstJd && jde + 1.0 <= kPlutoLongSeriesLastJd;
     Row& pluto = inside ? plutoInside : plutoOutside;
     for (int k = 0; k < 4; k += 2) {
@@ -179,10 +229,15 @@ int Report(unsigned long seed, long charts, long outerCharts) {
       pluto.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
     }
   }
+  ReportDeltaT(engine);
   swe_close();
 
-  std::printf("Caelix against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of date and\n", seed);
-  std::printf("declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
+  std::printf("Caelix (%s engine) against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of\n",
+              std::string(EngineName(engine)).c_str(), seed);
+  std::printf(
+      "date and declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
+  std::printf("The positions page shows the same sign, degree and minute in %ld of %ld lines (%.2f%%).\n", page.same,
+              page.all, 100.0 * static_cast<double>(page.same) / static_cast<double>(page.all));
   PrintGroup(inner);
   if (far.charts > 0) PrintGroup(far);
   Group pluto{"Pluto by series", static_cast<long>(draws.size()), {}};
@@ -190,6 +245,14 @@ int Report(unsigned long seed, long charts, long outerCharts) {
   pluto.rows.push_back(plutoOutside);
   PrintGroup(pluto);
 
+  if (precise) {
+    std::printf("\nWithin 1\", longitude and declination, 1800-2100:\n");
+    for (const Row& row : inner.rows) {
+      const double largest = std::max(row.longitude.Max(), row.declination.Max());
+      std::printf("  %-16s %s (largest %.2f\")\n", row.name.c_str(), largest <= 1.0 ? "yes" : "no", largest);
+    }
+    return 0;
+  }
   // The goal: Mercury to Neptune within 0.05 degrees in 1900-2100, Pluto inside its long series.
   std::printf("\nWithin 0.05 deg (180\"), longitude and declination:\n");
   for (std::size_t r = 2; r < kPlutoRow; ++r) {
@@ -208,9 +271,10 @@ void PrintNumbers(std::FILE* f, const double* v, int n) {
   std::fputs("}", f);
 }
 
-int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts) {
+int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts, Engine engine) {
   std::vector<bool> outer;
-  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
+  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
+  const bool precise = engine == Engine::Precise;
   std::FILE* f = std::fopen(path.c_str(), "w");
   if (f == nullptr) {
     std::fprintf(stderr, "accuracy: cannot write %s\n", path.c_str());
@@ -218,22 +282,24 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
   }
   std::fprintf(
       f,
-      "// Generated by tools/accuracy (accuracy --write-reference --charts %ld --outer-charts %ld --seed %lu);\n"
-      "// do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and the mean\n"
-      "// node the apparent longitude and declination at jde (as TT) and at jde + 1; the Ascendant,\n"
-      "// Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and Koch systems.\n"
+      "// Generated by tools/accuracy (accuracy --write-reference --engine %s --charts %ld --outer-charts %ld\n"
+      "// --seed %lu); do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and\n"
+      "// the mean node the apparent longitude and declination at the %s engine's jde (as TT) and at\n"
+      "// jde + 1; the Ascendant, Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and\n"
+      "// Koch systems.\n"
       "#pragma once\n\nnamespace caelix::testing {\n\n"
       "struct SwissReferenceChart {\n"
       "  double day, hour, minute, month, year, longitude, latitude;\n"
       "  bool outsideCentury;  // drawn from 1800-1900 or 2100-2300\n"
       "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
-      "inline constexpr SwissReferenceChart kSwissReferenceCharts[] = {\n",
-      charts, outerCharts, seed);
+      "inline constexpr SwissReferenceChart %s[] = {\n",
+      std::string(EngineName(engine)).c_str(), charts, outerCharts, seed, std::string(EngineName(engine)).c_str(),
+      precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const ChartDraw& c = draws[i];
     ComparedValues swiss{};
     std::string error;
-    if (!SwissValues(c, swiss, error)) {
+    if (!SwissValues(c, engine, swiss, error)) {
       std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
       std::fclose(f);
       return 2;
@@ -275,11 +341,13 @@ bool ParseCount(const std::string& value, long low, long high, long& out) {
 
 int main(int argc, char** argv) {
   using namespace caelix::tools;
+  using caelix::Engine;
   std::string ephePath = "/usr/share/libswe/ephe";
   std::string referencePath;
   long charts = -1;
   long outerCharts = -1;
   long seed = 1;
+  Engine engine = Engine::Classic;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -297,6 +365,9 @@ int main(int argc, char** argv) {
         good = ParseCount(value, 1, 1000000, charts);
       } else if (arg == "--outer-charts") {
         good = ParseCount(value, 0, 1000000, outerCharts);
+      } else if (arg == "--engine") {
+        good = value == "classic" || value == "precise";
+        engine = value == "precise" ? Engine::Precise : Engine::Classic;
       } else if (arg == "--seed") {
         good = ParseCount(value, 0, 2147483647, seed);
       } else {
@@ -312,7 +383,7 @@ int main(int argc, char** argv) {
   swe_set_ephe_path(const_cast<char*>(ephePath.c_str()));
   const unsigned long s = static_cast<unsigned long>(seed);
   if (!referencePath.empty()) {
-    return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts);
+    return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts, engine);
   }
-  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts);
+  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, engine);
 }

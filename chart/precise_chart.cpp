@@ -1,0 +1,128 @@
+#include "chart/precise_chart.h"
+
+#include <cmath>
+
+#include "astro/delta_t.h"
+#include "astro/elp_mpp02.h"
+#include "astro/pluto.h"
+#include "astro/points.h"
+#include "astro/precise_place.h"
+#include "astro/sidereal_angles.h"
+#include "astro/vsop87d.h"
+#include "chart/time_scales.h"
+#include "houses/house_cusp.h"
+
+namespace caelix {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegPerRad = 180.0 / kPi;
+constexpr double kSecondsPerDay = 86400.0;
+
+struct PlanetSeries {
+  BodyId id;
+  const Vsop87Body* series;
+};
+
+constexpr PlanetSeries kPlanets[] = {
+    {BodyId::Mercury, &kVsop87dMercury}, {BodyId::Venus, &kVsop87dVenus},   {BodyId::Mars, &kVsop87dMars},
+    {BodyId::Jupiter, &kVsop87dJupiter}, {BodyId::Saturn, &kVsop87dSaturn}, {BodyId::Uranus, &kVsop87dUranus},
+    {BodyId::Neptune, &kVsop87dNeptune},
+};
+
+void Store(ChartResult& result, BodyId id, const ApparentPosition& now, const ApparentPosition& next) {
+  result[id] = BodySlot{now.longitudeDeg, now.declinationDeg, next.longitudeDeg, next.declinationDeg};
+}
+
+void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double epsRad) {
+  result[id].longitude = longitudeDeg;
+  result[id].declination = EclipticDeclinationDeg(longitudeDeg, 0.0, epsRad);
+}
+
+// Pluto's heliocentric state at jd from the heliocentric series, its rates from the day after.
+HeliocentricState PlutoState(const HeliocentricPosition& at, const HeliocentricPosition& dayAfter) {
+  return {at.longitudeDeg / kDegPerRad,
+          at.latitudeDeg / kDegPerRad,
+          at.radiusAu,
+          (dayAfter.longitudeDeg - at.longitudeDeg) / kDegPerRad,
+          (dayAfter.latitudeDeg - at.latitudeDeg) / kDegPerRad,
+          dayAfter.radiusAu - at.radiusAu};
+}
+
+double Difference180(double a, double b) { return std::remainder(a - b, 360.0); }
+
+void FillPreciseSlots(const ChartInstants& t, double longitude, double latitude, char houseCode, ChartResult& result) {
+  const double jde = t.jde;
+  result = ChartResult{};
+  const PreciseFrame now = MakePreciseFrame(jde);
+  const PreciseFrame next = MakePreciseFrame(jde + 1.0);
+
+  const ApparentPosition sun = ApparentSun(now);
+  Store(result, BodyId::Sun, sun, ApparentSun(next));
+
+  const LunarPosition moonNow = ElpMoonOfDate(jde);
+  const LunarPosition moonNext = ElpMoonOfDate(jde + 1.0);
+  const double moonLongitudeRate = Difference180(moonNext.longitudeDeg, moonNow.longitudeDeg);
+  const double moonLatitudeRate = moonNext.latitudeDeg - moonNow.latitudeDeg;
+  const ApparentPosition moon = ApparentMoon(now, moonNow, moonLongitudeRate, moonLatitudeRate);
+  Store(result, BodyId::Moon, moon, ApparentMoon(next, moonNext, moonLongitudeRate, moonLatitudeRate));
+
+  for (const PlanetSeries& p : kPlanets) {
+    Store(result, p.id, ApparentPlanet(now, Vsop87dState(*p.series, jde)),
+          ApparentPlanet(next, Vsop87dState(*p.series, jde + 1.0)));
+  }
+
+  const HeliocentricPosition plutoNow = PlutoHeliocentric(jde);
+  const HeliocentricPosition plutoNext = PlutoHeliocentric(jde + 1.0);
+  const HeliocentricPosition plutoAfter = PlutoHeliocentric(jde + 2.0);
+  Store(result, BodyId::Pluto, ApparentPlanet(now, PlutoState(plutoNow, plutoNext)),
+        ApparentPlanet(next, PlutoState(plutoNext, plutoAfter)));
+
+  Store(result, BodyId::MeanNode, ApparentEclipticPoint(now, ElpMeanNodeOfDate(jde)),
+        ApparentEclipticPoint(next, ElpMeanNodeOfDate(jde + 1.0)));
+
+  const double epsRad = now.trueObliquityRad;
+  const double epsDeg = epsRad * kDegPerRad;
+  const ChartAnglesValue angles = ChartAnglesAt(ApparentSiderealDeg(t.jdUT, now) + longitude, latitude, epsDeg);
+  const double asc = angles.ascendantDeg;
+  const double mc = angles.mcDeg;
+  StorePoint(result, BodyId::Ascendant, asc, epsRad);
+  StorePoint(result, BodyId::Midheaven, mc, epsRad);
+  StorePoint(result, BodyId::Vertex, VertexLongitude(angles.antiVertexDeg, mc), epsRad);
+  StorePoint(result, BodyId::PartOfFortune, ArabicPart(sun.longitudeDeg, moon.longitudeDeg, asc), epsRad);
+  StorePoint(result, BodyId::PartOfDaimon, ArabicPart(moon.longitudeDeg, sun.longitudeDeg, asc), epsRad);
+  StorePoint(result, BodyId::Midpoint, SunMoonMidpoint(sun.longitudeDeg, moon.longitudeDeg), epsRad);
+  const IntermediateCusps cusps = HouseCusps(epsDeg, latitude, asc, mc, houseCode);
+  StorePoint(result, BodyId::Cusp2, cusps.cusp2, epsRad);
+  StorePoint(result, BodyId::Cusp3, cusps.cusp3, epsRad);
+  StorePoint(result, BodyId::Cusp11, cusps.cusp11, epsRad);
+  StorePoint(result, BodyId::Cusp12, cusps.cusp12, epsRad);
+}
+
+}  // namespace
+
+std::string_view EngineName(Engine engine) { return engine == Engine::Precise ? "precise" : "classic"; }
+
+ChartInstants ComputePreciseInstants(double day, double hour, double minute, double month, double year) {
+  ChartInstants t{};
+  t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));
+  t.jdUT = JulianDay(t.dayWithFraction, month, year);
+  t.jde = t.jdUT + PreciseDeltaTSeconds(t.jdUT) / kSecondsPerDay;
+  return t;
+}
+
+bool InPreciseSpan(const ChartInstants& t) { return t.jde >= kPreciseFirstJde && t.jde + 1.0 < kPreciseEndJde; }
+
+Engine ComputePreciseChart(double day, double hour, double minute, double month, double year, double longitude,
+                           double latitude, char houseCode, ChartResult& result) {
+  const ChartInstants t = ComputePreciseInstants(day, hour, minute, month, year);
+  if (!InPreciseSpan(t)) {
+    ComputeChart(day, hour, minute, month, year, longitude, latitude, houseCode, result);
+    return Engine::Classic;
+  }
+  FillPreciseSlots(t, longitude, latitude, houseCode, result);
+  return Engine::Precise;
+}
+
+}  // namespace caelix

@@ -1,0 +1,39 @@
+#pragma once
+// The precise engine: the chart from VSOP87D, ELP/MPP02, the IAU 2006/2000B frame of ERFA and
+// the observed Delta T, beside the classic engine of compute_chart.h.
+#include <string_view>
+
+#include "chart/chart_result.h"
+#include "chart/compute_chart.h"
+
+namespace caelix {
+
+// The engine that computed a chart.
+enum class Engine { Classic, Precise };
+
+// Returns "classic" or "precise", the name of the command line and the JSON.
+std::string_view EngineName(Engine engine);
+
+// The span of the precise engine, Julian days of TT: from 1800 January 1 0h to 2101 January 1
+// 0h, over which its series are truncated and checked. A chart whose jde or jde + 1 lies outside
+// it is computed by the classic engine.
+constexpr double kPreciseFirstJde = 2378496.5;
+constexpr double kPreciseEndJde = 2488434.5;
+
+// Returns the instants of a date and UT time of day with the precise engine's Delta T
+// (PreciseDeltaTSeconds).
+ChartInstants ComputePreciseInstants(double day, double hour, double minute, double month, double year);
+
+// True when the precise engine computes the chart of these instants.
+bool InPreciseSpan(const ChartInstants& t);
+
+// Fills result like ComputeChart with the precise engine when the instant lies inside its span,
+// and returns Engine::Precise; otherwise fills it with the classic engine and returns
+// Engine::Classic. The bodies are apparent places of date (light time, deflection, aberration,
+// IAU 2000B nutation) at jde; the angles and cusps come from the apparent sidereal time of jdUT
+// and the true obliquity, and are not moved by any apparent-place step; the Sun-Moon points are
+// taken from the apparent Sun, Moon and Ascendant; the table bodies are read at jde as tabulated.
+Engine ComputePreciseChart(double day, double hour, double minute, double month, double year, double longitude,
+                           double latitude, char houseCode, ChartResult& result);
+
+}  // namespace caelix

@@ -43,9 +43,17 @@ struct LunarPosition {
   double distanceKm;
 };
 
-// Returns the Moon at jde (TT): the series' longitude on the ecliptic of date from the departure
-// point of J2000, plus the IAU 2006 general precession in longitude (Capitaine et al. 2003).
-LunarPosition ElpMoonOfDate(double jde);
+struct LunarPositions {
+  LunarPosition at;        // at jde
+  LunarPosition dayAfter;  // at jde + 1
+};
+
+// Returns the Moon at jde (TT) and one day later: the series' longitude on the ecliptic of date
+// from the departure point of J2000, plus the IAU 2006 general precession in longitude
+// (Capitaine et al. 2003). One sine and cosine per term: the day after by the angle-addition
+// formulae with each term's linear one-day turn (computed once per process) and, to first order,
+// the tiny turn of its higher powers of T.
+LunarPositions ElpMoonOfDate(double jde);
 
 // Returns the longitude of the Moon's mean ascending node of date at jde (TT), degrees [0, 360):
 // W1 - F of the same theory plus the same precession.

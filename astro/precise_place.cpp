@@ -58,10 +58,11 @@ void Normalize(double (&a)[3]) {
 
 }  // namespace
 
-PreciseFrame MakePreciseFrame(double jde) {
+namespace {
+
+PreciseFrame MakeFrame(double jde, const HeliocentricState& e) {
   PreciseFrame f{};
   f.jde = jde;
-  const HeliocentricState e = Vsop87dState(kVsop87dEarth, jde);
   Rectangular(e.longitudeRad, e.latitudeRad, e.radiusAu, f.earthAu);
   const double cl = std::cos(e.longitudeRad), sl = std::sin(e.longitudeRad);
   const double cb = std::cos(e.latitudeRad), sb = std::sin(e.latitudeRad);
@@ -77,6 +78,13 @@ PreciseFrame MakePreciseFrame(double jde) {
   f.meanObliquityRad = eraObl06(ERFA_DJ00, jde - ERFA_DJ00);
   f.trueObliquityRad = f.meanObliquityRad + deps;
   return f;
+}
+
+}  // namespace
+
+PreciseFrames MakePreciseFrames(double jde) {
+  const HeliocentricStates earth = Vsop87dStates(kVsop87dEarth, jde);
+  return {MakeFrame(jde, earth.at), MakeFrame(jde + 1.0, earth.dayAfter)};
 }
 
 ApparentPosition ApparentPlanet(const PreciseFrame& f, const HeliocentricState& planet) {

@@ -18,8 +18,14 @@ struct PreciseFrame {
   double trueObliquityRad;      // mean obliquity + IAU 2000B delta epsilon
 };
 
-// Returns the frame at jde (TT): the Earth of VSOP87D, the nutation and the obliquities.
-PreciseFrame MakePreciseFrame(double jde);
+struct PreciseFrames {
+  PreciseFrame at;        // at jde
+  PreciseFrame dayAfter;  // at jde + 1
+};
+
+// Returns the frames at jde (TT) and one day later: the Earth of VSOP87D, the nutation and the
+// obliquities.
+PreciseFrames MakePreciseFrames(double jde);
 
 // Returns the apparent geocentric longitude of date and declination of a planet whose
 // heliocentric state of date at the frame's instant is given: the planet taken back by the light

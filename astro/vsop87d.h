@@ -49,10 +49,17 @@ struct HeliocentricState {
   double radiusAuPerDay;
 };
 
-// Returns the body's heliocentric coordinates of date at jde (TT) and their derivatives (the
-// series differentiated term by term), by one loop over the rows. The longitude is moved from
-// the series' equinox of date (IAU 1976 precession) to that of the IAU 2006 precession by the
-// difference of their general precessions in longitude (-0.30" per century from J2000).
-HeliocentricState Vsop87dState(const Vsop87Body& body, double jde);
+struct HeliocentricStates {
+  HeliocentricState at;        // at jde
+  HeliocentricState dayAfter;  // at jde + 1
+};
+
+// Returns the body's heliocentric coordinates of date at jde (TT) and one day later, with their
+// derivatives (the series differentiated term by term), by one loop over the rows with one sine
+// and cosine per term (the day after by the angle-addition formulae, each term's one-day turn
+// computed once per process). The longitude is moved from the series' equinox of date (IAU 1976
+// precession) to that of the IAU 2006 precession by the difference of their general precessions
+// in longitude (-0.30" per century from J2000).
+HeliocentricStates Vsop87dStates(const Vsop87Body& body, double jde);
 
 }  // namespace caelix

@@ -40,14 +40,16 @@ void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double epsR
   result[id].declination = EclipticDeclinationDeg(longitudeDeg, 0.0, epsRad);
 }
 
-// Pluto's heliocentric state at jd from the heliocentric series, its rates from the day after.
-HeliocentricState PlutoState(const HeliocentricPosition& at, const HeliocentricPosition& dayAfter) {
-  return {at.longitudeDeg / kDegPerRad,
-          at.latitudeDeg / kDegPerRad,
-          at.radiusAu,
-          (dayAfter.longitudeDeg - at.longitudeDeg) / kDegPerRad,
-          (dayAfter.latitudeDeg - at.latitudeDeg) / kDegPerRad,
-          dayAfter.radiusAu - at.radiusAu};
+// Pluto's heliocentric state at a position of the heliocentric series, with the rates of the
+// day from the chart instant to the next (Pluto's motion hardly changes in a day).
+HeliocentricState PlutoState(const HeliocentricPosition& p, const HeliocentricPosition& now,
+                             const HeliocentricPosition& next) {
+  return {p.longitudeDeg / kDegPerRad,
+          p.latitudeDeg / kDegPerRad,
+          p.radiusAu,
+          (next.longitudeDeg - now.longitudeDeg) / kDegPerRad,
+          (next.latitudeDeg - now.latitudeDeg) / kDegPerRad,
+          next.radiusAu - now.radiusAu};
 }
 
 double Difference180(double a, double b) { return std::remainder(a - b, 360.0); }
@@ -55,29 +57,30 @@ double Difference180(double a, double b) { return std::remainder(a - b, 360.0); 
 void FillPreciseSlots(const ChartInstants& t, double longitude, double latitude, char houseCode, ChartResult& result) {
   const double jde = t.jde;
   result = ChartResult{};
-  const PreciseFrame now = MakePreciseFrame(jde);
-  const PreciseFrame next = MakePreciseFrame(jde + 1.0);
+  const PreciseFrames frames = MakePreciseFrames(jde);
+  const PreciseFrame& now = frames.at;
+  const PreciseFrame& next = frames.dayAfter;
 
   const ApparentPosition sun = ApparentSun(now);
   Store(result, BodyId::Sun, sun, ApparentSun(next));
 
-  const LunarPosition moonNow = ElpMoonOfDate(jde);
-  const LunarPosition moonNext = ElpMoonOfDate(jde + 1.0);
+  const LunarPositions moons = ElpMoonOfDate(jde);
+  const LunarPosition& moonNow = moons.at;
+  const LunarPosition& moonNext = moons.dayAfter;
   const double moonLongitudeRate = Difference180(moonNext.longitudeDeg, moonNow.longitudeDeg);
   const double moonLatitudeRate = moonNext.latitudeDeg - moonNow.latitudeDeg;
   const ApparentPosition moon = ApparentMoon(now, moonNow, moonLongitudeRate, moonLatitudeRate);
   Store(result, BodyId::Moon, moon, ApparentMoon(next, moonNext, moonLongitudeRate, moonLatitudeRate));
 
   for (const PlanetSeries& p : kPlanets) {
-    Store(result, p.id, ApparentPlanet(now, Vsop87dState(*p.series, jde)),
-          ApparentPlanet(next, Vsop87dState(*p.series, jde + 1.0)));
+    const HeliocentricStates states = Vsop87dStates(*p.series, jde);
+    Store(result, p.id, ApparentPlanet(now, states.at), ApparentPlanet(next, states.dayAfter));
   }
 
   const HeliocentricPosition plutoNow = PlutoHeliocentric(jde);
   const HeliocentricPosition plutoNext = PlutoHeliocentric(jde + 1.0);
-  const HeliocentricPosition plutoAfter = PlutoHeliocentric(jde + 2.0);
-  Store(result, BodyId::Pluto, ApparentPlanet(now, PlutoState(plutoNow, plutoNext)),
-        ApparentPlanet(next, PlutoState(plutoNext, plutoAfter)));
+  Store(result, BodyId::Pluto, ApparentPlanet(now, PlutoState(plutoNow, plutoNow, plutoNext)),
+        ApparentPlanet(next, PlutoState(plutoNext, plutoNow, plutoNext)));
 
   Store(result, BodyId::MeanNode, ApparentEclipticPoint(now, ElpMeanNodeOfDate(jde)),
         ApparentEclipticPoint(next, ElpMeanNodeOfDate(jde + 1.0)));

@@ -273,8 +273,13 @@ void PrintNumbers(std::FILE* f, const double* v, int n) {
 
 int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts, Engine engine) {
   std::vector<bool> outer;
-  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
+  std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
   const bool precise = engine == Engine::Precise;
+  if (precise) {
+    // First the chart of the README's check: Madrid, 14 July 1985, 7:20 UT.
+    draws.insert(draws.begin(), ChartDraw{14.0, 7.0, 20.0, 7.0, 1985.0, -3.7038, 40.4168});
+    outer.insert(outer.begin(), false);
+  }
   std::FILE* f = std::fopen(path.c_str(), "w");
   if (f == nullptr) {
     std::fprintf(stderr, "accuracy: cannot write %s\n", path.c_str());
@@ -286,7 +291,7 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
       "// --seed %lu); do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and\n"
       "// the mean node the apparent longitude and declination at the %s engine's jde (as TT) and at\n"
       "// jde + 1; the Ascendant, Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and\n"
-      "// Koch systems.\n"
+      "// Koch systems.%s\n"
       "#pragma once\n\nnamespace caelix::testing {\n\n"
       "struct SwissReferenceChart {\n"
       "  double day, hour, minute, month, year, longitude, latitude;\n"
@@ -294,7 +299,7 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
       "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
       "inline constexpr SwissReferenceChart %s[] = {\n",
       std::string(EngineName(engine)).c_str(), charts, outerCharts, seed, std::string(EngineName(engine)).c_str(),
-      precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
+      precise ? " The first chart is Madrid, 1985-07-14 07:20 UT." : "", precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const ChartDraw& c = draws[i];
     ComparedValues swiss{};

@@ -23,7 +23,7 @@ const kArcsecRad = Math.PI / 180 / 3600
 // below the budget on its sample instants; a denser set of instants then checks the budget itself.
 const kBudgetArcsec = 0.1
 const kEarthBudgetArcsec = 0.05
-const kSearchShare = 0.8
+const kSearchShare = 0.9
 const kSearchSamples = 2000
 const kCheckSamples = 12000
 
@@ -154,6 +154,15 @@ function heliocentricError(full, cut) {
   return worst / kArcsecRad
 }
 
+// Truncates with the search aiming at a share of the budget, and aims lower until the check on
+// the denser instants keeps within the budget itself.
+function withinBudget(budget, truncate) {
+  for (let limit = budget * kSearchShare; ; limit *= 0.9) {
+    const t = truncate(limit)
+    if (t.checkArcsec <= budget) return t
+  }
+}
+
 function truncateAllVsop(series) {
   const taus = (jds) => jds.map((jd) => (jd - 2451545.0) / 365250.0)
   const search = taus(instants(kSearchSamples, 0.5))
@@ -162,11 +171,13 @@ function truncateAllVsop(series) {
   for (const name of ['earth', ...kPlanets]) {
     const full = vsopVectors(series[name], search)
     const budget = name === 'earth' ? kEarthBudgetArcsec : kBudgetArcsec
-    const eps = searchEps((e) => heliocentricError(full, vsopVectors(truncateVsop(series[name], e, kMeanDistanceAu[name]), search)),
-      budget * kSearchShare, 1e-11, 1e-5)
-    const body = truncateVsop(series[name], eps, kMeanDistanceAu[name])
-    const checkArcsec = heliocentricError(vsopVectors(series[name], check), vsopVectors(body, check))
-    result[name] = { body, eps, checkArcsec }
+    const fullCheck = vsopVectors(series[name], check)
+    result[name] = withinBudget(budget, (limit) => {
+      const eps = searchEps((e) => heliocentricError(full, vsopVectors(truncateVsop(series[name], e, kMeanDistanceAu[name]), search)),
+        limit, 1e-11, 1e-5)
+      const body = truncateVsop(series[name], eps, kMeanDistanceAu[name])
+      return { body, eps, checkArcsec: heliocentricError(fullCheck, vsopVectors(body, check)) }
+    })
   }
   return result
 }
@@ -213,10 +224,12 @@ function truncateMoon(full) {
     return worst / kArcsecRad
   }
   const fullSearch = search.map((t) => elpDirection(full, t))
-  const eps = searchEps((e) => error(truncateElp(full, e), search, fullSearch), kBudgetArcsec * kSearchShare, 1e-6, 1)
-  const body = truncateElp(full, eps)
-  const checkArcsec = error(body, check, check.map((t) => elpDirection(full, t)))
-  return { body, eps, checkArcsec }
+  const fullCheck = check.map((t) => elpDirection(full, t))
+  return withinBudget(kBudgetArcsec, (limit) => {
+    const eps = searchEps((e) => error(truncateElp(full, e), search, fullSearch), limit, 1e-6, 1)
+    const body = truncateElp(full, eps)
+    return { body, eps, checkArcsec: error(body, check, fullCheck) }
+  })
 }
 
 // ---- Writing C++.

@@ -1,10 +1,11 @@
 #include "chart/precise_chart.h"
 
 #include <cmath>
+#include <optional>
 
 #include "astro/delta_t.h"
 #include "astro/elp_mpp02.h"
-#include "astro/pluto.h"
+#include "astro/pluto_table.h"
 #include "astro/points.h"
 #include "astro/precise_place.h"
 #include "astro/sidereal_angles.h"
@@ -40,14 +41,18 @@ void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, double epsR
   result[id].declination = EclipticDeclinationDeg(longitudeDeg, 0.0, epsRad);
 }
 
-// Pluto's heliocentric state at a position of the heliocentric series, with the rates of the
-// day from the chart instant to the next (Pluto's motion hardly changes in a day).
+// Pluto's heliocentric position at jd from the tabulated series (values from the Swiss
+// Ephemeris), which answers over the whole precise span.
+HeliocentricPosition PlutoAt(double jd) { return PlutoTablePosition(jd).value_or(HeliocentricPosition{}); }
+
+// Pluto's heliocentric state at a position, with the rates of the day from the chart instant to
+// the next (Pluto's motion hardly changes in a day).
 HeliocentricState PlutoState(const HeliocentricPosition& p, const HeliocentricPosition& now,
                              const HeliocentricPosition& next) {
   return {p.longitudeDeg / kDegPerRad,
           p.latitudeDeg / kDegPerRad,
           p.radiusAu,
-          (next.longitudeDeg - now.longitudeDeg) / kDegPerRad,
+          std::remainder(next.longitudeDeg - now.longitudeDeg, 360.0) / kDegPerRad,
           (next.latitudeDeg - now.latitudeDeg) / kDegPerRad,
           next.radiusAu - now.radiusAu};
 }
@@ -77,8 +82,8 @@ void FillPreciseSlots(const ChartInstants& t, double longitude, double latitude,
     Store(result, p.id, ApparentPlanet(now, states.at), ApparentPlanet(next, states.dayAfter));
   }
 
-  const HeliocentricPosition plutoNow = PlutoHeliocentric(jde);
-  const HeliocentricPosition plutoNext = PlutoHeliocentric(jde + 1.0);
+  const HeliocentricPosition plutoNow = PlutoAt(jde);
+  const HeliocentricPosition plutoNext = PlutoAt(jde + 1.0);
   Store(result, BodyId::Pluto, ApparentPlanet(now, PlutoState(plutoNow, plutoNow, plutoNext)),
         ApparentPlanet(next, PlutoState(plutoNext, plutoNow, plutoNext)));
 
@@ -115,7 +120,7 @@ ChartInstants ComputePreciseInstants(double day, double hour, double minute, dou
   return t;
 }
 
-bool InPreciseSpan(const ChartInstants& t) { return t.jde >= kPreciseFirstJde && t.jde + 1.0 < kPreciseEndJde; }
+bool InPreciseSpan(const ChartInstants& t) { return t.jde >= kPreciseFirstJde && t.jde + 1.0 <= kPreciseLastJde; }
 
 Engine ComputePreciseChart(double day, double hour, double minute, double month, double year, double longitude,
                            double latitude, char houseCode, ChartResult& result) {

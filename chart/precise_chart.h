@@ -3,6 +3,7 @@
 // the observed Delta T, beside the classic engine of compute_chart.h.
 #include <string_view>
 
+#include "astro/pluto_table.h"
 #include "chart/chart_result.h"
 #include "chart/compute_chart.h"
 
@@ -14,11 +15,11 @@ enum class Engine { Classic, Precise };
 // Returns "classic" or "precise", the name of the command line and the JSON.
 std::string_view EngineName(Engine engine);
 
-// The span of the precise engine, Julian days of TT: from 1800 January 1 0h to 2101 January 1
-// 0h, over which its series are truncated and checked. A chart whose jde or jde + 1 lies outside
-// it is computed by the classic engine.
-constexpr double kPreciseFirstJde = 2378496.5;
-constexpr double kPreciseEndJde = 2488434.5;
+// The span of the precise engine, Julian days of TT: that of Pluto's tabulated series, 21 January
+// 1800 to 7 February 2100, inside the years 1800-2100 over which the other series are truncated
+// and checked. A chart whose jde or jde + 1 lies outside it is computed by the classic engine.
+constexpr double kPreciseFirstJde = kPlutoTableFirstJd;
+constexpr double kPreciseLastJde = kPlutoTableLastJd;
 
 // Returns the instants of a date and UT time of day with the precise engine's Delta T
 // (PreciseDeltaTSeconds).

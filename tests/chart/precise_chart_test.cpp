@@ -19,8 +19,9 @@ struct EngineCase {
 };
 
 constexpr EngineCase kEngineCases[] = {
-    {1.0, 0.0, 0.0, 1.0, 1800.0, Engine::Precise},   {31.0, 23.0, 59.0, 12.0, 1799.0, Engine::Classic},
-    {30.0, 0.0, 0.0, 12.0, 2100.0, Engine::Precise}, {31.0, 12.0, 0.0, 12.0, 2100.0, Engine::Classic},
+    // The span is Pluto's table: 21 January 1800 12h to 7 February 2100 12h TT, jde + 1 included.
+    {21.0, 12.0, 0.0, 1.0, 1800.0, Engine::Precise}, {21.0, 11.0, 59.0, 1.0, 1800.0, Engine::Classic},
+    {5.0, 12.0, 0.0, 2.0, 2100.0, Engine::Precise},  {6.0, 12.0, 0.0, 2.0, 2100.0, Engine::Classic},
     {14.0, 7.0, 20.0, 7.0, 1985.0, Engine::Precise}, {15.0, 12.0, 0.0, 3.0, -44.0, Engine::Classic},
     {1.0, 0.0, 0.0, 1.0, 99999.0, Engine::Classic},  {1.0, 0.0, 0.0, 1.0, -9999.0, Engine::Classic},
 };

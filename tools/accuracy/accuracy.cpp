@@ -1,9 +1,8 @@
-// accuracy: compares the chart's positions, of the classic or the precise engine, with the Swiss
-// Ephemeris on seeded random charts and prints, per body, the largest, the 99th-percentile and
-// the RMS difference in seconds of arc, in longitude and declination, how often the positions
-// page shows the same degree and minute, and Delta T against the Swiss Ephemeris' own
-// (`make accuracy`). With --write-reference it instead writes the Swiss Ephemeris values of a
-// smaller set of charts as a C++ header, the reference data of the accuracy tests.
+// accuracy: compares the chart's analytic positions with the Swiss Ephemeris on seeded random
+// charts and prints, per body, the largest, the 99th-percentile and the RMS difference in
+// seconds of arc, in longitude and declination (`make accuracy`). With --write-reference it
+// instead writes the Swiss Ephemeris values of a smaller set of charts as a C++ header, the
+// reference data of the accuracy test.
 #include <swephexp.h>
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 
 #include "astro/delta_t.h"
 #include "astro/pluto.h"
+#include "astro/pluto_table.h"
 #include "chart/compute_chart.h"
 #include "chart/time_scales.h"
 #include "tools/accuracy/swiss_charts.h"
@@ -24,7 +24,8 @@ namespace caelix::tools {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: accuracy [--engine classic|precise] [--ephe-path PATH] [--charts N] [--outer-charts N] [--seed S]\n"
+    "usage: accuracy [--engine classic|precise] [--ephe-path PATH] [--charts N] [--outer-charts N]\n"
+    "                [--pluto-charts N] [--seed S]\n"
     "       accuracy --write-reference FILE [--engine classic|precise] [--charts N] [--outer-charts N] [--seed S]\n"
     "\n"
     "Compares Sun to Pluto, the mean node, the angles and the cusps of the three house systems\n"
@@ -32,20 +33,25 @@ constexpr const char* kUsage =
     "(the default): N random charts 1900-2100 (default 2000) and M charts 1800-1900 and\n"
     "2100-2300 (default 300, half in each), and whether each planet keeps within 0.05 degrees\n"
     "(Pluto inside 1805-2030). The precise engine: N random charts 1800-2100 and whether each\n"
-    "position keeps within 1 second of arc. Both: the share of positions whose page line shows\n"
-    "the same degree and minute, and Delta T 1900-2025 against the Swiss Ephemeris' own. Exit\n"
-    "status 2 when the ephemeris files do not cover a chart.\n"
+    "position keeps within 1 second of arc. Both: Pluto by the series it comes from, with P more\n"
+    "charts in 1800-1805 and 2030-2100 (default 2000, half in each); the share of positions\n"
+    "whose page line shows the same sign, degree and minute; Delta T 1900-2025 against the\n"
+    "Swiss Ephemeris' own. Exit status 2 when the ephemeris files do not cover a chart.\n"
     "\n"
     "  --engine E              classic or precise\n"
     "  --ephe-path PATH        folders of the ephemeris files (default /usr/share/libswe/ephe)\n"
     "  --charts N              charts 1900-2100, 1 to 1000000\n"
     "  --outer-charts M        charts 1800-1900 and 2100-2300, 0 to 1000000\n"
+    "  --pluto-charts P        more charts for Pluto's tabulated series, 0 to 1000000\n"
     "  --seed S                seed of the random charts (default 1)\n"
     "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
     "  --help                  show this text\n";
 
 constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2025 = 2460676.5, kJd2100 = 2488069.5,
                  kJd2101 = 2488434.5, kJd2300 = 2561117.5;
+// Charts for Pluto's table: from 2 January 1800 (the ephemeris files begin on 1 January, and
+// the apparent place looks back by the light time) to 1805, and from 2030 to 2100.
+constexpr double kJd1800Jan2 = 2378497.5, kJd2030 = 2462502.5;
 constexpr double kLimitArcsec = 0.05 * 3600.0;
 
 // Returns |caelix - swiss| in arcseconds; for an angle (turn 360) the difference is taken
@@ -156,7 +162,7 @@ std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCha
   std::vector<ChartDraw> draws;
   const bool precise = engine == Engine::Precise;
   for (long i = 0; i < charts; ++i) {
-    draws.push_back(precise ? DrawChart(random, kJd1800, kJd2101 - 1.5) : DrawChart(random, kJd1900, kJd2100));
+    draws.push_back(precise ? DrawChart(random, kJd1800Jan2, kJd2101 - 1.5) : DrawChart(random, kJd1900, kJd2100));
     outer.push_back(false);
   }
   for (long i = 0; i < (precise ? 0 : outerCharts); ++i) {
@@ -164,6 +170,53 @@ std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCha
     outer.push_back(true);
   }
   return draws;
+}
+
+std::vector<ChartDraw> DrawPlutoCharts(unsigned long seed, long plutoCharts) {
+  std::mt19937_64 random(seed);
+  random.discard(1000003);  // away from the main draws of the same seed
+  std::vector<ChartDraw> draws;
+  for (long i = 0; i < plutoCharts; ++i) {
+    draws.push_back(i % 2 == 0 ? DrawChart(random, kJd1800Jan2, kPlutoLongSeriesFirstJd)
+                               : DrawChart(random, kJd2030, kJd2100));
+  }
+  return draws;
+}
+
+// Pluto by the series its heliocentric position comes from, one row each; each instant counts
+// in the row of its own series.
+struct PlutoRows {
+  Engine engine;
+  Row longSeries{"Pluto, long series 1805-2030", {}, {}, true};
+  Row tableBefore{"Pluto, table 1800-1805", {}, {}, true};
+  Row tableAfter{"Pluto, table 2030-2100", {}, {}, true};
+  Row shortSeries{"Pluto, short series (before 21 Jan 1800, after 7 Feb 2100)", {}, {}, true};
+
+  Row& At(double jde) {
+    if (jde >= kPlutoLongSeriesFirstJd && jde <= kPlutoLongSeriesLastJd) return longSeries;
+    if (!PlutoTablePosition(jde)) return shortSeries;
+    return jde < kPlutoLongSeriesFirstJd ? tableBefore : tableAfter;
+  }
+  void Add(const ChartDraw& c, const ComparedValues& caelix, const ComparedValues& swiss) {
+    constexpr std::size_t kPlutoRow = 9;
+    const double jde = EngineInstants(c, engine).jde;
+    for (int k = 0; k < 4; k += 2) {
+      Row& row = At(jde + 0.5 * k);
+      row.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
+      row.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
+    }
+  }
+};
+
+// Both sets of values of one chart; false (with a message) when the ephemeris files do not cover it.
+bool Compare(const ChartDraw& c, Engine engine, ComparedValues& caelix, ComparedValues& swiss) {
+  std::string error;
+  if (!SwissValues(c, engine, swiss, error)) {
+    std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
+    return false;
+  }
+  CaelixValues(c, engine, caelix);
+  return true;
 }
 
 // How often the positions page shows the same sign, degree and minute as the Swiss Ephemeris.
@@ -200,50 +253,44 @@ void ReportDeltaT(Engine engine) {
   std::printf("\nDelta T 1900-2025 against the Swiss Ephemeris: largest difference %.2f s (JD %.1f)\n", worst, worstJd);
 }
 
-int Report(unsigned long seed, long charts, long outerCharts, Engine engine) {
+int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, Engine engine) {
   std::vector<bool> outer;
   const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
   const bool precise = engine == Engine::Precise;
   Group inner = MakeGroup(precise ? "1800-2100" : "1900-2100");
-  PageMatches page;
   Group far = MakeGroup("1800-1900 and 2100-2300");
-  Row plutoInside{"Pluto, 1805-2030", {}, {}, true};
-  Row plutoOutside{"Pluto, outside 1805-2030", {}, {}, true};
+  PlutoRows pluto{engine};
+  PageMatches page;
   constexpr std::size_t kPlutoRow = 9;
   for (std::size_t i = 0; i < draws.size(); ++i) {
     ComparedValues swiss{};
     ComparedValues caelix{};
-    std::string error;
-    if (!SwissValues(draws[i], engine, swiss, error)) {
-      std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
-      return 2;
-    }
-    CaelixValues(draws[i], engine, caelix);
+    if (!Compare(draws[i], engine, caelix, swiss)) return 2;
     AddChart(outer[i] ? far : inner, caelix, swiss);
     AddPageLines(page, caelix, swiss);
-    const double jde = EngineInstants(draws[i], engine).jde;
-    const bool inside = jde >= kPlutoLongSeriesFirstJd && jde + 1.0 <= kPlutoLongSeriesLastJd;
-    Row& pluto = inside ? plutoInside : plutoOutside;
-    for (int k = 0; k < 4; k += 2) {
-      pluto.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
-      pluto.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
-    }
+    pluto.Add(draws[i], caelix, swiss);
+  }
+  for (const ChartDraw& c : DrawPlutoCharts(seed, plutoCharts)) {
+    ComparedValues swiss{};
+    ComparedValues caelix{};
+    if (!Compare(c, engine, caelix, swiss)) return 2;
+    pluto.Add(c, caelix, swiss);
   }
   ReportDeltaT(engine);
   swe_close();
 
   std::printf("Caelix (%s engine) against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of\n",
               std::string(EngineName(engine)).c_str(), seed);
-  std::printf(
-      "date and declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
-  std::printf("The positions page shows the same sign, degree and minute in %ld of %ld lines (%.2f%%).\n", page.same,
-              page.all, 100.0 * static_cast<double>(page.same) / static_cast<double>(page.all));
+  std::printf("date and declination, differences in seconds of arc (each body at the chart instant and a day\n");
+  std::printf("later). The positions page shows the same sign, degree and minute in %ld of %ld lines (%.2f%%).\n",
+              page.same, page.all, 100.0 * static_cast<double>(page.same) / static_cast<double>(page.all));
   PrintGroup(inner);
   if (far.charts > 0) PrintGroup(far);
-  Group pluto{"Pluto by series", static_cast<long>(draws.size()), {}};
-  pluto.rows.push_back(plutoInside);
-  pluto.rows.push_back(plutoOutside);
-  PrintGroup(pluto);
+  Group bySeries{"Pluto by series", static_cast<long>(draws.size()) + plutoCharts, {}};
+  for (const Row* row : {&pluto.longSeries, &pluto.tableBefore, &pluto.tableAfter, &pluto.shortSeries}) {
+    bySeries.rows.push_back(*row);
+  }
+  PrintGroup(bySeries);
 
   if (precise) {
     std::printf("\nWithin 1\", longitude and declination, 1800-2100:\n");
@@ -260,8 +307,13 @@ int Report(unsigned long seed, long charts, long outerCharts, Engine engine) {
     std::printf("  %-8s 1900-2100: %s (largest %.1f\")\n", row.name.c_str(), Within(row, kLimitArcsec) ? "yes" : "no",
                 std::max(row.longitude.Max(), row.declination.Max()));
   }
-  std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(plutoInside, kLimitArcsec) ? "yes" : "no",
-              std::max(plutoInside.longitude.Max(), plutoInside.declination.Max()));
+  std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(pluto.longSeries, kLimitArcsec) ? "yes" : "no",
+              std::max(pluto.longSeries.longitude.Max(), pluto.longSeries.declination.Max()));
+  // The tabulated series: within 0.01 degree.
+  for (const Row* row : {&pluto.tableBefore, &pluto.tableAfter}) {
+    std::printf("  %s within 0.01 deg (36\"): %s (largest %.1f\")\n", row->name.c_str(),
+                Within(*row, 36.0) ? "yes" : "no", std::max(row->longitude.Max(), row->declination.Max()));
+  }
   return 0;
 }
 
@@ -287,19 +339,19 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
   }
   std::fprintf(
       f,
-      "// Generated by tools/accuracy (accuracy --write-reference --engine %s --charts %ld --outer-charts %ld\n"
-      "// --seed %lu); do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and\n"
-      "// the mean node the apparent longitude and declination at the %s engine's jde (as TT) and at\n"
-      "// jde + 1; the Ascendant, Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and\n"
-      "// Koch systems.%s\n"
+      "// Generated by tools/accuracy (accuracy --write-reference%s --charts %ld --outer-charts %ld --seed %lu);\n"
+      "// do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and the mean\n"
+      "// node the apparent longitude and declination at jde (as TT) and at jde + 1; the Ascendant,\n"
+      "// Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and Koch systems.%s\n"
       "#pragma once\n\nnamespace caelix::testing {\n\n"
       "struct SwissReferenceChart {\n"
       "  double day, hour, minute, month, year, longitude, latitude;\n"
       "  bool outsideCentury;  // drawn from 1800-1900 or 2100-2300\n"
       "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
       "inline constexpr SwissReferenceChart %s[] = {\n",
-      std::string(EngineName(engine)).c_str(), charts, outerCharts, seed, std::string(EngineName(engine)).c_str(),
-      precise ? " The first chart is Madrid, 1985-07-14 07:20 UT." : "", precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
+      precise ? " --engine precise" : "", charts, outerCharts, seed,
+      precise ? "\n// The jde is the precise engine's; the first chart is Madrid, 1985-07-14 07:20 UT." : "",
+      precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const ChartDraw& c = draws[i];
     ComparedValues swiss{};
@@ -347,12 +399,13 @@ bool ParseCount(const std::string& value, long low, long high, long& out) {
 int main(int argc, char** argv) {
   using namespace caelix::tools;
   using caelix::Engine;
+  Engine engine = Engine::Classic;
   std::string ephePath = "/usr/share/libswe/ephe";
   std::string referencePath;
   long charts = -1;
   long outerCharts = -1;
+  long plutoCharts = 2000;
   long seed = 1;
-  Engine engine = Engine::Classic;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -373,6 +426,8 @@ int main(int argc, char** argv) {
       } else if (arg == "--engine") {
         good = value == "classic" || value == "precise";
         engine = value == "precise" ? Engine::Precise : Engine::Classic;
+      } else if (arg == "--pluto-charts") {
+        good = ParseCount(value, 0, 1000000, plutoCharts);
       } else if (arg == "--seed") {
         good = ParseCount(value, 0, 2147483647, seed);
       } else {
@@ -390,5 +445,5 @@ int main(int argc, char** argv) {
   if (!referencePath.empty()) {
     return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts, engine);
   }
-  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, engine);
+  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, plutoCharts, engine);
 }

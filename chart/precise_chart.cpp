@@ -5,6 +5,7 @@
 
 #include "astro/delta_t.h"
 #include "astro/elp_mpp02.h"
+#include "astro/outer_planets.h"
 #include "astro/pluto_table.h"
 #include "astro/points.h"
 #include "astro/precise_place.h"
@@ -24,12 +25,17 @@ constexpr double kSecondsPerDay = 86400.0;
 struct PlanetSeries {
   BodyId id;
   const Vsop87Body* series;
+  const OuterCorrection* correction;  // nullptr: the series alone
 };
 
 constexpr PlanetSeries kPlanets[] = {
-    {BodyId::Mercury, &kVsop87dMercury}, {BodyId::Venus, &kVsop87dVenus},   {BodyId::Mars, &kVsop87dMars},
-    {BodyId::Jupiter, &kVsop87dJupiter}, {BodyId::Saturn, &kVsop87dSaturn}, {BodyId::Uranus, &kVsop87dUranus},
-    {BodyId::Neptune, &kVsop87dNeptune},
+    {BodyId::Mercury, &kVsop87dMercury, nullptr},
+    {BodyId::Venus, &kVsop87dVenus, nullptr},
+    {BodyId::Mars, &kVsop87dMars, nullptr},
+    {BodyId::Jupiter, &kVsop87dJupiter, nullptr},
+    {BodyId::Saturn, &kVsop87dSaturn, nullptr},
+    {BodyId::Uranus, &kVsop87dUranus, &kUranusCorrection},
+    {BodyId::Neptune, &kVsop87dNeptune, &kNeptuneCorrection},
 };
 
 void Store(ChartResult& result, BodyId id, const ApparentPosition& now, const ApparentPosition& next) {
@@ -78,7 +84,8 @@ void FillPreciseSlots(const ChartInstants& t, double longitude, double latitude,
   Store(result, BodyId::Moon, moon, ApparentMoon(next, moonNext, moonLongitudeRate, moonLatitudeRate));
 
   for (const PlanetSeries& p : kPlanets) {
-    const HeliocentricStates states = Vsop87dStates(*p.series, jde);
+    HeliocentricStates states = Vsop87dStates(*p.series, jde);
+    if (p.correction != nullptr) states = CorrectOuterPlanet(*p.correction, states, jde);
     Store(result, p.id, ApparentPlanet(now, states.at), ApparentPlanet(next, states.dayAfter));
   }
 

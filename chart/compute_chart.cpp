@@ -122,6 +122,8 @@ void ReplaceNonFinite(ChartResult& result) {
 
 }  // namespace
 
+void StoreTabulatedBodies(ChartResult& result, double jde) { StoreTableBodies(result, jde); }
+
 ChartInstants ComputeInstants(double day, double hour, double minute, double month, double year) {
   ChartInstants t{};
   t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));

@@ -23,6 +23,10 @@ ChartInstants ComputeInstants(double day, double hour, double minute, double mon
 void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
                   char houseCode, ChartResult& result);
 
+// Stores the twelve table bodies at jde and jde + 1 as their tables give them, without
+// declination, exactly as ComputeChart does; the precise engine shares it.
+void StoreTabulatedBodies(ChartResult& result, double jde);
+
 // The same for a ChartInput.
 ChartResult ComputeChart(const ChartInput& input);
 

@@ -113,11 +113,19 @@ void FillPreciseSlots(const ChartInstants& t, double longitude, double latitude,
   StorePoint(result, BodyId::Cusp3, cusps.cusp3, epsRad);
   StorePoint(result, BodyId::Cusp11, cusps.cusp11, epsRad);
   StorePoint(result, BodyId::Cusp12, cusps.cusp12, epsRad);
+  StoreTabulatedBodies(result, jde);
 }
 
 }  // namespace
 
 std::string_view EngineName(Engine engine) { return engine == Engine::Precise ? "precise" : "classic"; }
+
+std::optional<Engine> ParseEngine(std::string_view name) {
+  for (Engine e : {Engine::Classic, Engine::Precise}) {
+    if (name == EngineName(e)) return e;
+  }
+  return std::nullopt;
+}
 
 ChartInstants ComputePreciseInstants(double day, double hour, double minute, double month, double year) {
   ChartInstants t{};

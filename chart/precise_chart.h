@@ -1,6 +1,7 @@
 #pragma once
 // The precise engine: the chart from VSOP87D, ELP/MPP02, the IAU 2006/2000B frame of ERFA and
 // the observed Delta T, beside the classic engine of compute_chart.h.
+#include <optional>
 #include <string_view>
 
 #include "astro/pluto_table.h"
@@ -14,6 +15,9 @@ enum class Engine { Classic, Precise };
 
 // Returns "classic" or "precise", the name of the command line and the JSON.
 std::string_view EngineName(Engine engine);
+
+// Returns the engine a name gives ("classic" or "precise", exactly), or nothing.
+std::optional<Engine> ParseEngine(std::string_view name);
 
 // The span of the precise engine, Julian days of TT: that of Pluto's tabulated series, 21 January
 // 1800 to 7 February 2100, inside the years 1800-2100 over which the other series are truncated

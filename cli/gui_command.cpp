@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/caelix_app.h"
+#include "chart/precise_chart.h"
 #include "platform/fltk/fltk_host.h"
 
 namespace caelix {
@@ -17,6 +18,9 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
   gui->add_option("--scale", options.scale,
                   "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
       ->check(CLI::Range(0.5, 8.0));
+  gui->add_option("--engine", options.engine,
+                  "Engine of the dialogs' charts: classic (default, the original computation) or precise")
+      ->check(CLI::IsMember({"classic", "precise"}));
   return gui;
 }
 
@@ -27,6 +31,7 @@ int RunGuiCommand(const GuiOptions& options, std::ostream& err) {
   }
   FltkHost host(options.scale);
   CaelixApp app(host, options.dataDir);
+  app.SetEngine(ParseEngine(options.engine).value_or(Engine::Classic));
   app.InitInstance();
   return 0;
 }

@@ -305,7 +305,8 @@ function meanArgumentOfLatitude(full) {
 }
 
 // ---- Delta T: USNO/IERS values as the package gives them: half-yearly 1657-1973, monthly
-// 1973-2023, predicted quarterly to 2032; written as (Julian day, seconds) nodes.
+// 1973-2023, predicted quarterly to 2032 (shifted to meet the last observed value); written as
+// (Julian day, seconds) nodes.
 
 function jdOfYear(year) {
   return 2451545.0 + (year - 2000.0) * 365.25
@@ -331,13 +332,17 @@ function deltaTText(d) {
     nodes.push([gregorianJd(year, month), v])
     if (++month > 12) { month = 1; ++year }
   }
-  const lastJd = nodes[nodes.length - 1][0]
+  const [lastJd, lastSeconds] = nodes[nodes.length - 1]
+  // The predictions, shifted to continue from the last observed value (they start from an older
+  // estimate: 67.9 s in 2022 where 69.2 s was observed).
   const p = d.prediction
   const pStep = (p.last - p.first) / (p.table.length - 1)
-  p.table.forEach((v, k) => {
-    const jd = jdOfYear(p.first + k * pStep)
-    if (jd > lastJd) nodes.push([jd, v])
-  })
+  const predicted = p.table.map((v, k) => [jdOfYear(p.first + k * pStep), v])
+  const after = predicted.findIndex(([jd]) => jd > lastJd)
+  const [jd0, v0] = predicted[after - 1]
+  const [jd1, v1] = predicted[after]
+  const shift = lastSeconds - (v0 + ((lastJd - jd0) / (jd1 - jd0)) * (v1 - v0))
+  for (const [jd, v] of predicted.slice(after)) nodes.push([jd, v + shift])
   const lines = nodes.map(([jd, v]) => `    {${number(jd)}, ${number(v)}},`)
   return kHeader('USNO and IERS observed and predicted values of Delta T') +
     `// ${nodes.length} nodes, JD ${number(nodes[0][0])} to ${number(lastJd)} observed, to ` +

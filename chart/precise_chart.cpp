@@ -148,4 +148,18 @@ Engine ComputePreciseChart(double day, double hour, double minute, double month,
   return Engine::Precise;
 }
 
+EngineChart ComputeChartWith(Engine requested, const ChartInput& input) {
+  EngineChart c{Engine::Classic, ComputeInstants(input.day, input.hour, input.minute, input.month, input.year), {}};
+  if (requested == Engine::Precise) {
+    c.engine = ComputePreciseChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude,
+                                   input.latitude, input.houseCode(), c.result);
+    if (c.engine == Engine::Precise) {
+      c.instants = ComputePreciseInstants(input.day, input.hour, input.minute, input.month, input.year);
+    }
+    return c;
+  }
+  c.result = ComputeChart(input);
+  return c;
+}
+
 }  // namespace caelix

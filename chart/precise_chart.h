@@ -41,4 +41,16 @@ bool InPreciseSpan(const ChartInstants& t);
 Engine ComputePreciseChart(double day, double hour, double minute, double month, double year, double longitude,
                            double latitude, char houseCode, ChartResult& result);
 
+// One chart with the engine that computed it and the instants it used.
+struct EngineChart {
+  Engine engine;
+  ChartInstants instants;
+  ChartResult result;
+};
+
+// Returns the chart of input from the requested engine: the classic engine's as ComputeChart
+// gives it, or the precise engine's (which hands the charts outside its span to the classic one,
+// and says so in engine).
+EngineChart ComputeChartWith(Engine requested, const ChartInput& input);
+
 }  // namespace caelix

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/batch_row.h"
 #include "cli/chart_json.h"
 
@@ -27,17 +27,16 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const ChartInput& input, bool withPages) {
-  const ChartInstants instants = ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
-  const ChartResult result = ComputeChart(input);
-  return ChartToJson(input, instants, result, withPages);
+std::string ChartLine(const ChartInput& input, bool withPages, Engine engine) {
+  const EngineChart c = ComputeChartWith(engine, input);
+  return ChartToJson(input, c.instants, c.result, withPages, c.engine);
 }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
-void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {
-  const auto work = [&jobs, threads, withPages](unsigned first) {
+void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages, Engine engine) {
+  const auto work = [&jobs, threads, withPages, engine](unsigned first) {
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input, withPages);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input, withPages, engine);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
@@ -88,6 +87,11 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   batch->add_option("--threads", options.threads, "Threads to compute with (default: the number of cores)")
       ->check(CLI::Range(1u, 256u));
   batch->add_flag("--pages", options.pages, "Include the four page texts in each JSON line");
+  batch
+      ->add_option("--engine", options.engine,
+                   "Engine: precise (default; 21 January 1800 to 7 February 2100, the classic engine outside, "
+                   "named in each line's \"engine\") or classic (the original computation)")
+      ->check(CLI::IsMember({"precise", "classic"}));
   return batch;
 }
 
@@ -109,7 +113,7 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
       ++lineNumber;
       jobs.push_back(Job{lineNumber, ParseBatchRow(line, lineNumber == 1), {}});
     }
-    ComputeBlock(jobs, threads, options.pages);
+    ComputeBlock(jobs, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
     for (const Job& job : jobs) {
       if (job.row.kind == BatchRowKind::Bad) {
         err << "caelix batch: line " << job.lineNumber << ": " << job.row.error << '\n';

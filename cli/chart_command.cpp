@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/stored_files.h"
-#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/chart_json.h"
 #include "cli/input_parsing.h"
 #include "ui/pages/aspects_page.h"
@@ -37,6 +37,11 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
       ->needs(svg);
+  chart
+      ->add_option("--engine", options.engine,
+                   "Engine: precise (default; VSOP87D, ELP/MPP02 and the IAU 2006/2000B frame, 21 January 1800 "
+                   "to 7 February 2100, the classic engine outside) or classic (the original computation)")
+      ->check(CLI::IsMember({"precise", "classic"}));
   return chart;
 }
 
@@ -160,8 +165,8 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of positions, elements, quadruplicity, aspects, all\n";
     return 2;
   }
-  const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
-  const ChartResult result = ComputeChart(*input);
+  const EngineChart chart = ComputeChartWith(ParseEngine(options.engine).value_or(Engine::Precise), *input);
+  const ChartResult& result = chart.result;
   if (options.svgFile) {
     std::ofstream svg(*options.svgFile, std::ios::binary);
     svg << ChartWheelSvg(*input, result, options.svgSize);
@@ -171,7 +176,7 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     }
   }
   if (options.json) {
-    out << ChartToJson(*input, instants, result, true) << '\n';
+    out << ChartToJson(*input, chart.instants, result, true, chart.engine) << '\n';
   } else {
     PrintPages(*page, *input, result, out);
   }

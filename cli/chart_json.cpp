@@ -95,11 +95,13 @@ void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& resul
 }  // namespace
 
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages) {
+                        bool withPages, Engine engine) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
   WriteInput(w, input);
+  Key(w, "engine");
+  Text(w, EngineName(engine));
   Number(w, "jdUT", instants.jdUT);
   Number(w, "jde", instants.jde);
   WriteBodies(w, result);

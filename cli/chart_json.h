@@ -5,6 +5,7 @@
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
 #include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 
 namespace caelix {
 
@@ -15,7 +16,8 @@ namespace caelix {
 // double precision (shortest text that reads back to the same double). With withPages, then
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
 // shows them (UTF-8, "\r\n" line ends). Written with RapidJSON's streaming writer.
+// The object's "engine" ("classic" or "precise") names the engine that computed the chart.
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false);
+                        bool withPages = false, Engine engine = Engine::Classic);
 
 }  // namespace caelix

@@ -47,10 +47,12 @@ class DiscardingBuffer : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// `caelix batch --threads N --engine E` on 20,000 rows (E: precise = 1, classic = 0).
 void BM_Batch(benchmark::State& state) {
   const std::string csv = bench::BenchCsv(bench::BenchInputs(20000));
   BatchOptions options;
   options.threads = static_cast<unsigned>(state.range(0));
+  options.engine = state.range(1) == 1 ? "precise" : "classic";
   options.progress = false;
   for (auto _ : state) {
     std::istringstream in(csv);
@@ -61,7 +63,15 @@ void BM_Batch(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * 20000);
 }
-BENCHMARK(BM_Batch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_Batch)
+    ->ArgNames({"threads", "precise"})
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace caelix

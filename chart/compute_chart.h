@@ -1,6 +1,5 @@
 #pragma once
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
+#include "chart/chart.h"
 
 namespace caelix {
 
@@ -27,7 +26,7 @@ void ComputeChart(double day, double hour, double minute, double month, double y
 // declination, exactly as ComputeChart does; the precise engine shares it.
 void StoreTabulatedBodies(ChartResult& result, double jde);
 
-// The same for a ChartInput.
-ChartResult ComputeChart(const ChartInput& input);
+// Returns the chart of an input: the input itself, its instants and the slots as above.
+Chart ComputeChart(const ChartInput& input);
 
 }  // namespace caelix

@@ -148,17 +148,17 @@ Engine ComputePreciseChart(double day, double hour, double minute, double month,
   return Engine::Precise;
 }
 
-EngineChart ComputeChartWith(Engine requested, const ChartInput& input) {
-  EngineChart c{Engine::Classic, ComputeInstants(input.day, input.hour, input.minute, input.month, input.year), {}};
-  if (requested == Engine::Precise) {
-    c.engine = ComputePreciseChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude,
-                                   input.latitude, input.houseCode(), c.result);
-    if (c.engine == Engine::Precise) {
-      c.instants = ComputePreciseInstants(input.day, input.hour, input.minute, input.month, input.year);
-    }
-    return c;
-  }
-  c.result = ComputeChart(input);
+Chart ComputeChartWith(Engine requested, const ChartInput& input) {
+  if (requested == Engine::Classic) return ComputeChart(input);
+  Chart c;
+  c.input = input;
+  c.engine = ComputePreciseChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude,
+                                 input.latitude, input.houseCode(), c.slots);
+  const ChartInstants t = c.engine == Engine::Precise
+                              ? ComputePreciseInstants(input.day, input.hour, input.minute, input.month, input.year)
+                              : ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
+  c.jdUT = t.jdUT;
+  c.jde = t.jde;
   return c;
 }
 

@@ -5,13 +5,11 @@
 #include <string_view>
 
 #include "astro/pluto_table.h"
+#include "chart/chart.h"
 #include "chart/chart_result.h"
 #include "chart/compute_chart.h"
 
 namespace caelix {
-
-// The engine that computed a chart.
-enum class Engine { Classic, Precise };
 
 // Returns "classic" or "precise", the name of the command line and the JSON.
 std::string_view EngineName(Engine engine);
@@ -41,16 +39,9 @@ bool InPreciseSpan(const ChartInstants& t);
 Engine ComputePreciseChart(double day, double hour, double minute, double month, double year, double longitude,
                            double latitude, char houseCode, ChartResult& result);
 
-// One chart with the engine that computed it and the instants it used.
-struct EngineChart {
-  Engine engine;
-  ChartInstants instants;
-  ChartResult result;
-};
-
 // Returns the chart of input from the requested engine: the classic engine's as ComputeChart
-// gives it, or the precise engine's (which hands the charts outside its span to the classic one,
-// and says so in engine).
-EngineChart ComputeChartWith(Engine requested, const ChartInput& input);
+// gives it, or the precise engine's (which hands the charts outside its span to the classic one);
+// its engine and instants are those of the engine that computed it.
+Chart ComputeChartWith(Engine requested, const ChartInput& input);
 
 }  // namespace caelix

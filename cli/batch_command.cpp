@@ -28,8 +28,7 @@ struct Job {
 };
 
 std::string ChartLine(const ChartInput& input, bool withPages, Engine engine) {
-  const EngineChart c = ComputeChartWith(engine, input);
-  return ChartToJson(input, c.instants, c.result, withPages, c.engine);
+  return ChartToJson(ComputeChartWith(engine, input), withPages);
 }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.

@@ -2,22 +2,18 @@
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
 #include <string>
 
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
-#include "chart/compute_chart.h"
-#include "chart/precise_chart.h"
+#include "chart/chart.h"
 
 namespace caelix {
 
-// Returns one chart as one line of JSON (no line end): {"input": {...}, "jdUT", "jde", "bodies":
+// Returns one chart as one line of JSON (no line end): {"input": {...}, "engine" ("classic" or
+// "precise", the engine that computed it), "jdUT", "jde", "bodies":
 // slots 1 to 33 in BodyId order, each {"id", "key", "label", "longitude", "declination",
 // "longitudeNext", "declinationNext"}}. A slot field without a value (longitude -1.0,
 // declination -91.0, the next-day fields of the single-instant slots) is null; numbers keep full
 // double precision (shortest text that reads back to the same double). With withPages, then
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
 // shows them (UTF-8, "\r\n" line ends). Written with RapidJSON's streaming writer.
-// The object's "engine" ("classic" or "precise") names the engine that computed the chart.
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false, Engine engine = Engine::Classic);
+std::string ChartToJson(const Chart& chart, bool withPages = false);
 
 }  // namespace caelix

@@ -10,7 +10,7 @@
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "chart/precise_chart.h"
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 #include "support/temp_dir.h"
 #include "ui/dialogs/result_dialog.h"
 

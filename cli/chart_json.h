@@ -7,7 +7,8 @@
 
 namespace caelix {
 
-// Returns one chart as one line of JSON (no line end): {"input": {...}, "jdUT", "jde", "bodies":
+// Returns one chart as one line of JSON (no line end): {"input": {...}, "engine" ("classic" or
+// "precise", the engine that computed it), "jdUT", "jde", "bodies":
 // slots 1 to 33 in BodyId order, each {"id", "key", "label", "longitude", "declination",
 // "longitudeNext", "declinationNext"}}. A slot field without a value (longitude -1.0,
 // declination -91.0, the next-day fields of the single-instant slots) is null; numbers keep full

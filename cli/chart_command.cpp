@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string_view>
@@ -9,13 +10,49 @@
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
+#include "cli/completion.h"
 #include "cli/input_parsing.h"
+#include "platform/data_folder.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"
 #include "ui/pages/quadruplicity_page.h"
 
 namespace caelix {
+
+namespace {
+
+enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
+
+constexpr struct {
+  const char* name;
+  Page page;
+} kPages[] = {{"positions", Page::Positions},
+              {"elements", Page::Elements},
+              {"quadruplicity", Page::Quadruplicity},
+              {"aspects", Page::Aspects},
+              {"all", Page::All}};
+
+// The values --page and --houses accept, as the completion offers them: "{positions,...}".
+std::string PageChoices() {
+  std::string text;
+  for (const auto& p : kPages) text += (text.empty() ? "{" : ",") + std::string(p.name);
+  return text + "}";
+}
+
+std::string HouseChoices() {
+  std::string names;
+  std::string codes;
+  for (int i = 0; i < 3; ++i) {
+    std::string name(HouseNameOf(i));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    names += (i == 0 ? "{" : ",") + name;
+    codes += std::string(",") + HouseCodeOf(i);
+  }
+  return names + codes + "}";
+}
+
+}  // namespace
 
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart and print it");
@@ -26,14 +63,22 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                     "Longitude in degrees, east positive, -360 to 360 (default: stored place)");
   chart->add_option("--lat", options.latitude,
                     "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
-  chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
-  chart->add_option("--page", options.page,
-                    "Result page to print: positions (default), elements, quadruplicity, aspects, or all (the "
-                    "four in that order, an empty line between two)");
+  chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)")
+      ->type_name(HouseChoices());
+  chart
+      ->add_option("--page", options.page,
+                   "Result page to print: positions (default), elements, quadruplicity, aspects, or all (the "
+                   "four in that order, an empty line between two)")
+      ->type_name(PageChoices());
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
-  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
-  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
+  chart
+      ->add_option("--data-dir", options.dataDir,
+                   "Folder of the stored place and house system (default: $XDG_CONFIG_HOME/caelix, else "
+                   "~/.config/caelix)")
+      ->type_name(kFolderValue);
+  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
+                         ->type_name(kFileValue);
   chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
       ->needs(svg);
@@ -49,9 +94,12 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
   in.minute = now.second * (1.0 / 60.0) + now.minute;
   in.longitude = kDefaultLongitude;
   in.latitude = kDefaultLatitude;
-  LoadPlace(options.dataDir, in.longitude, in.latitude);
   in.houseIndex = 0;
-  LoadHouseIndex(options.dataDir, in.houseIndex);
+  const auto folder = options.dataDir ? std::optional<std::filesystem::path>(*options.dataDir) : DefaultDataFolder();
+  if (folder) {
+    LoadPlace(*folder, in.longitude, in.latitude);
+    LoadHouseIndex(*folder, in.houseIndex);
+  }
 
   auto fail = [&error](const char* option, const std::string& why) {
     error = std::string("caelix chart: ") + option + ": " + why;
@@ -90,20 +138,10 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 namespace {
 
-enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
-
 // Returns the page a --page value names (any case), or nothing.
 std::optional<Page> ParsePage(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  constexpr struct {
-    const char* name;
-    Page page;
-  } kPages[] = {{"positions", Page::Positions},
-                {"elements", Page::Elements},
-                {"quadruplicity", Page::Quadruplicity},
-                {"aspects", Page::Aspects},
-                {"all", Page::All}};
   for (const auto& p : kPages) {
     if (lower == p.name) return p.page;
   }

@@ -1,9 +1,12 @@
 #include "cli/gui_command.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <ostream>
 
 #include "app/caelix_app.h"
+#include "cli/completion.h"
+#include "platform/data_folder.h"
 #include "platform/fltk/fltk_host.h"
 
 namespace caelix {
@@ -12,8 +15,9 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
   CLI::App* gui = app.add_subcommand("gui", "Open the main dialog in a desktop window");
   gui->add_option("--data-dir", options.dataDir,
                   "Folder of the stored place, house system and history (ahouses.bin, aplace.bin, alastcall.bin; "
-                  "default: .)")
-      ->check(CLI::ExistingDirectory);
+                  "default: $XDG_CONFIG_HOME/caelix, else ~/.config/caelix, made when first written)")
+      ->check(CLI::Validator(CLI::ExistingDirectory).description(""))
+      ->type_name(kFolderValue);
   gui->add_option("--scale", options.scale,
                   "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
       ->check(CLI::Range(0.5, 8.0));
@@ -25,8 +29,13 @@ int RunGuiCommand(const GuiOptions& options, std::ostream& err) {
     err << "caelix gui: cannot open the display (is DISPLAY set to a running X server?)\n";
     return 1;
   }
+  const auto folder = options.dataDir ? std::optional<std::filesystem::path>(*options.dataDir) : DefaultDataFolder();
+  if (!folder) {
+    err << "caelix gui: no folder for the stored files: HOME is not set; give --data-dir\n";
+    return 1;
+  }
   FltkHost host(options.scale);
-  CaelixApp app(host, options.dataDir);
+  CaelixApp app(host, *folder);
   app.InitInstance();
   return 0;
 }

@@ -6,13 +6,18 @@ namespace caelix {
 
 namespace {
 
-// The version of the Swiss Ephemeris is the one tools/make-tables wrote into the head of each
-// astro/tables/*_generated.cpp; a test holds the two together.
+// The Swiss Ephemeris version is the one tools/make-tables wrote into the head of each
+// astro/tables/*_generated.cpp; a test holds the two together. docs/data.md tells the whole story.
 constexpr std::array kDataSets = {
-    DataSet{"table series of Lilith, Lilith true, Selena, Waldemath, Chiron, Eros, Eris, Sedna, Orcus, Quaoar, "
-            "Varuna and Ixion (JD 2420800 to 2459380)",
-            "computed with the Swiss Ephemeris 2.10.03-deb1 and its files (Debian swe-basic-data 4.0-20221111)",
-            "AGPL-3.0, Astrodienst AG"},
+    DataSet{"Table series of Lilith, Lilith true, Selena, Waldemath, Chiron, Eros, Eris, Sedna, Orcus, Quaoar, "
+            "Varuna and Ixion, 1800 to 2100",
+            "Swiss Ephemeris 2.10.03-deb1 with Debian's swe-basic-data 4.0-20221111 and seven asteroid files",
+            "values computed from files under CC0-1.0 (swe-basic-data) and AGPL-3.0 (the asteroid files), "
+            "with the AGPL-3.0 Swiss Ephemeris, Astrodienst AG"},
+    DataSet{"Pluto's heliocentric series, 1800 to 2100 (used outside 1805 to 2030)",
+            "Swiss Ephemeris 2.10.03-deb1 with Debian's swe-basic-data 4.0-20221111",
+            "values computed from files under CC0-1.0 (swe-basic-data) with the AGPL-3.0 Swiss Ephemeris, "
+            "Astrodienst AG"},
 };
 
 }  // namespace
@@ -28,9 +33,9 @@ std::string VersionText() {
   for (const DataSet& d : kDataSets) {
     text += "  ";
     text += d.name;
-    text += ": ";
+    text += "\n    source: ";
     text += d.version;
-    text += "; licence ";
+    text += "\n    licence: ";
     text += d.licence;
     text += '\n';
   }

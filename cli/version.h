@@ -19,8 +19,8 @@ std::string_view CaelixVersion();
 // Returns the data sets built into the program, in the order --version lists them.
 std::span<const DataSet> DataSets();
 
-// Returns the text of `caelix --version`: "caelix VERSION", then one line per data set with its
-// version and licence; every line ends with "\n".
+// Returns the text of `caelix --version`: "caelix VERSION", then "Data sets:" and for each its
+// name, its source's version and its licence on three lines; every line ends with "\n".
 std::string VersionText();
 
 }  // namespace caelix

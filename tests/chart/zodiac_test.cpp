@@ -90,6 +90,21 @@ TEST(Zodiac, EclipticLatitudeFromLongitudeAndDeclination) {
       EXPECT_TRUE(Near(lat, EclipticLatitude(lon, dec, eps), 1e-9)) << "lon " << lon << " lat " << lat;
     }
   }
+  // Far from the theories' centuries the obliquity's polynomial runs wild; the latitude found
+  // still lies within +-90 and gives back the declination.
+  for (const double eps : {100.0, 150.0, -20.0, 200.0}) {
+    for (double lon = 0.0; lon < 360.0; lon += 15.0) {
+      for (double lat = -80.0; lat <= 80.0; lat += 20.0) {
+        const auto sinDec = [&](double b) {
+          return std::sin(b * rad) * std::cos(eps * rad) +
+                 std::cos(b * rad) * std::sin(eps * rad) * std::sin(lon * rad);
+        };
+        const double got = EclipticLatitude(lon, std::asin(sinDec(lat)) / rad, eps);
+        EXPECT_LE(std::fabs(got), 90.0) << "eps " << eps << " lon " << lon << " lat " << lat;
+        EXPECT_TRUE(Near(sinDec(lat), sinDec(got), 1e-9)) << "eps " << eps << " lon " << lon << " lat " << lat;
+      }
+    }
+  }
 }
 
 }  // namespace

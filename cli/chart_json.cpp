@@ -49,6 +49,15 @@ void NumberOrNull(JsonWriter& w, std::string_view key, bool hasValue, double v) 
 
 bool HasNext(BodyId id) { return !IsSingleInstant(id); }
 
+static_assert(
+    [] {
+      for (const AspectEntry& e : kAspectTable) {
+        if (e.angleDeg != static_cast<int>(e.angleDeg) || e.orbDeg != static_cast<int>(e.orbDeg)) return false;
+      }
+      return true;
+    }(),
+    "the aspect table's angles and orbs are written as integers");
+
 // True for the bodies whose theory gives an ecliptic latitude: the Moon and the planets.
 bool HasLatitude(BodyId id) { return id >= BodyId::Moon && id <= BodyId::Pluto; }
 
@@ -102,8 +111,9 @@ void WriteBody(JsonWriter& w, BodyId id, const BodySlot& s, double trueObliquity
   Key(w, "label");
   Text(w, BodyLabel(id));
   NumberOrNull(w, "longitude", hasValue, s.longitude);
-  NumberOrNull(w, "latitude", hasDeclination && HasLatitude(id),
-               EclipticLatitude(s.longitude, s.declination, trueObliquityDeg));
+  const bool hasLatitude = hasDeclination && HasLatitude(id);
+  NumberOrNull(w, "latitude", hasLatitude,
+               hasLatitude ? EclipticLatitude(s.longitude, s.declination, trueObliquityDeg) : 0.0);
   NumberOrNull(w, "declination", hasDeclination, s.declination);
   const double speed = DailyMotionDeg(s.longitude, s.longitudeNext);
   NumberOrNull(w, "speed", hasValue && hasNext, speed);
@@ -152,9 +162,10 @@ void WriteAspects(JsonWriter& w, const ChartResult& result) {
     Text(w, BodyKey(a.second));
     Key(w, "name");
     Text(w, a.aspect->name);
-    Number(w, "angle", a.aspect->angleDeg);
+    // The table's angles and orbs are whole degrees.
+    Integer(w, "angle", static_cast<int>(a.aspect->angleDeg));
     Number(w, "orb", a.orbDeg);
-    Number(w, "maxOrb", a.aspect->orbDeg);
+    Integer(w, "maxOrb", static_cast<int>(a.aspect->orbDeg));
     Key(w, "applying");
     if (a.applying) {
       w.Bool(*a.applying);

@@ -122,6 +122,7 @@ std::string BashCommandCase(const CommandModel& c) {
 
 std::string BashScript(const CommandModel& top, const std::vector<CommandModel>& commands) {
   std::vector<std::string> names;
+  names.reserve(commands.size());
   for (const CommandModel& c : commands) names.push_back(c.name);
   std::vector<std::string> topWords = names;
   for (const std::string& n : OptionNames(top)) topWords.push_back(n);

@@ -13,41 +13,34 @@
 #include "cli/completion.h"
 #include "cli/input_parsing.h"
 #include "platform/data_folder.h"
-#include "ui/pages/aspects_page.h"
-#include "ui/pages/elements_page.h"
-#include "ui/pages/positions_page.h"
-#include "ui/pages/quadruplicity_page.h"
+#include "ui/pages/page_list.h"
 
 namespace caelix {
 
 namespace {
 
-enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
+// Returns the page names joined by ", ", as the help and the errors list them.
+std::string PageNames() {
+  std::string names;
+  for (const PageInfo& p : kPages) names.append(names.empty() ? "" : ", ").append(p.key);
+  return names;
+}
 
-constexpr struct {
-  const char* name;
-  Page page;
-} kPages[] = {{"positions", Page::Positions},
-              {"elements", Page::Elements},
-              {"quadruplicity", Page::Quadruplicity},
-              {"aspects", Page::Aspects},
-              {"all", Page::All}};
-
-// The values --page and --houses accept, as the completion offers them: "{positions,...}".
+// The values --page and --houses accept as the completion offers them: "{positions,...,all}",
+// "{placidus,campanus,koch,P,C,K}".
 std::string PageChoices() {
   std::string text;
-  for (const auto& p : kPages) text += (text.empty() ? "{" : ",") + std::string(p.name);
-  return text + "}";
+  for (const PageInfo& p : kPages) text.append(text.empty() ? "{" : ",").append(p.key);
+  return text + ",all}";
 }
 
 std::string HouseChoices() {
   std::string names;
   std::string codes;
-  for (int i = 0; i < 3; ++i) {
-    std::string name(HouseNameOf(i));
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    names += (i == 0 ? "{" : ",") + name;
-    codes += std::string(",") + HouseCodeOf(i);
+  for (const HouseSystemInfo& h : kHouseSystems) {
+    names += names.empty() ? "{" : ",";
+    for (const char c : h.name) names += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    codes += std::string(",") + h.code;
   }
   return names + codes + "}";
 }
@@ -60,15 +53,17 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
       ->allow_extra_args(false);
   chart->add_option("--time", options.time, "UT time HH:MM[.fraction] or HH:MM:SS (default: now)");
   chart->add_option("--lon", options.longitude,
-                    "Longitude in degrees, east positive, -360 to 360 (default: stored place)");
+                    std::string("Longitude in degrees, east positive, ") + std::string(kLongitudeRangeText) +
+                        " (default: stored place)");
   chart->add_option("--lat", options.latitude,
-                    "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
-  chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)")
+                    std::string("Latitude in degrees, north positive, ") + std::string(kLatitudeRangeText) +
+                        " (default: stored place)");
+  chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)")
       ->type_name(HouseChoices());
   chart
       ->add_option("--page", options.page,
-                   "Result page to print: positions (default), elements, quadruplicity, aspects, or all (the "
-                   "four in that order, an empty line between two)")
+                   "Result page to print: " + PageNames() +
+                       " (the first is the default), or all (the four in that order, an empty line between two)")
       ->type_name(PageChoices());
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
@@ -138,13 +133,15 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 namespace {
 
-// Returns the page a --page value names (any case), or nothing.
-std::optional<Page> ParsePage(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  for (const auto& p : kPages) {
-    if (lower == p.name) return p.page;
-  }
+// What --page asks for: one page, or all four (nothing).
+struct PageChoice {
+  std::optional<Page> page;
+};
+
+// Returns the choice a --page value names (any case), or nothing.
+std::optional<PageChoice> ParsePage(std::string_view text) {
+  if (SameIgnoringCase(text, "all")) return PageChoice{};
+  if (const auto page = PageNamed(text)) return PageChoice{page};
   return std::nullopt;
 }
 
@@ -159,28 +156,16 @@ std::string TerminalLines(const std::string& text) {
   return out;
 }
 
-// Prints one page, or all four in the order of the result dialog's buttons (positions,
-// elements, quadruplicity, aspects) with an empty line between two.
-void PrintPages(Page page, const ChartInput& input, const ChartResult& result, std::ostream& out) {
-  switch (page) {
-    case Page::Positions:
-      out << TerminalLines(BuildPositionsText(input, result));
-      break;
-    case Page::Elements:
-      out << TerminalLines(BuildElementsText(result));
-      break;
-    case Page::Quadruplicity:
-      out << TerminalLines(BuildQuadruplicityText(result));
-      break;
-    case Page::Aspects:
-      out << TerminalLines(BuildAspectsText(result));
-      break;
-    case Page::All:
-      out << TerminalLines(BuildPositionsText(input, result)) << '\n'
-          << TerminalLines(BuildElementsText(result)) << '\n'
-          << TerminalLines(BuildQuadruplicityText(result)) << '\n'
-          << TerminalLines(BuildAspectsText(result));
-      break;
+// Prints one page, or all four in the order of the result dialog's buttons with an empty line
+// between two.
+void PrintPages(const PageChoice& choice, const Chart& chart, std::ostream& out) {
+  if (choice.page) {
+    out << TerminalLines(BuildPage(*choice.page, chart.input, chart.slots));
+    return;
+  }
+  for (const PageInfo& p : kPages) {
+    if (p.page != kPages.front().page) out << '\n';
+    out << TerminalLines(BuildPage(p.page, chart.input, chart.slots));
   }
 }
 
@@ -193,25 +178,24 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << error << '\n';
     return 2;
   }
-  const std::optional<Page> page = options.page ? ParsePage(*options.page) : Page::Positions;
+  const std::optional<PageChoice> page = options.page ? ParsePage(*options.page) : PageChoice{Page::Positions};
   if (!page) {
-    err << "caelix chart: --page: one of positions, elements, quadruplicity, aspects, all\n";
+    err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
-  const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
-  const ChartResult result = ComputeChart(*input);
+  const Chart chart = ComputeChart(*input);
   if (options.svgFile) {
     std::ofstream svg(*options.svgFile, std::ios::binary);
-    svg << ChartWheelSvg(*input, result, options.svgSize);
+    svg << ChartWheelSvg(*input, chart.slots, options.svgSize);
     if (!svg.flush()) {
       err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
       return 1;
     }
   }
   if (options.json) {
-    out << ChartToJson(*input, instants, result, true) << '\n';
+    out << ChartToJson(chart, true) << '\n';
   } else {
-    PrintPages(*page, *input, result, out);
+    PrintPages(*page, chart, out);
   }
   return 0;
 }

@@ -7,13 +7,13 @@
 #include <string_view>
 
 #include "astro/nutation.h"
+#include "chart/catalogue.h"
 #include "chart/chart_houses.h"
 #include "chart/zodiac.h"
 #include "cli/version.h"
-#include "ui/pages/aspects_page.h"
 #include "ui/pages/chart_aspects.h"
 #include "ui/pages/elements_page.h"
-#include "ui/pages/positions_page.h"
+#include "ui/pages/page_list.h"
 #include "ui/pages/quadruplicity_page.h"
 
 namespace caelix {
@@ -47,7 +47,7 @@ void NumberOrNull(JsonWriter& w, std::string_view key, bool hasValue, double v) 
   }
 }
 
-bool HasNext(BodyId id) { return !IsSingleInstant(id); }
+bool HasNext(BodyId id) { return SlotOf(id).hasNext; }
 
 static_assert(
     [] {
@@ -57,9 +57,6 @@ static_assert(
       return true;
     }(),
     "the aspect table's angles and orbs are written as integers");
-
-// True for the bodies whose theory gives an ecliptic latitude: the Moon and the planets.
-bool HasLatitude(BodyId id) { return id >= BodyId::Moon && id <= BodyId::Pluto; }
 
 void WriteInput(JsonWriter& w, const ChartInput& input) {
   Key(w, "input");
@@ -98,20 +95,20 @@ void WriteZodiacPlace(JsonWriter& w, double longitude, const std::array<double, 
   Integer(w, "house", HouseOfLongitude(longitude, cusps));
 }
 
-void WriteBody(JsonWriter& w, BodyId id, const BodySlot& s, double trueObliquityDeg,
+void WriteBody(JsonWriter& w, const SlotInfo& slot, const BodySlot& s, double trueObliquityDeg,
                const std::array<double, 12>& cusps) {
   const bool hasValue = s.longitude != kNoLongitude;
   const bool hasDeclination = hasValue && s.declination != kNoDeclination;
-  const bool hasNext = HasNext(id) && s.longitudeNext != kNoLongitude;
+  const bool hasNext = slot.hasNext && s.longitudeNext != kNoLongitude;
   w.StartObject();
   Key(w, "id");
-  w.Uint(static_cast<unsigned>(id));
+  w.Uint(static_cast<unsigned>(slot.id));
   Key(w, "key");
-  Text(w, BodyKey(id));
+  Text(w, slot.key);
   Key(w, "label");
-  Text(w, BodyLabel(id));
+  Text(w, slot.label);
   NumberOrNull(w, "longitude", hasValue, s.longitude);
-  const bool hasLatitude = hasDeclination && HasLatitude(id);
+  const bool hasLatitude = hasDeclination && slot.latitude;
   NumberOrNull(w, "latitude", hasLatitude,
                hasLatitude ? EclipticLatitude(s.longitude, s.declination, trueObliquityDeg) : 0.0);
   NumberOrNull(w, "declination", hasDeclination, s.declination);
@@ -151,8 +148,16 @@ void WriteHouses(JsonWriter& w, const ChartInput& input, const std::array<double
   w.EndObject();
 }
 
+// The key of a page: the members that give a page's content as data are named after it.
+std::string_view PageKey(Page page) {
+  for (const PageInfo& p : kPages) {
+    if (p.page == page) return p.key;
+  }
+  return {};
+}
+
 void WriteAspects(JsonWriter& w, const ChartResult& result) {
-  Key(w, "aspects");
+  Key(w, PageKey(Page::Aspects));
   w.StartArray();
   for (const ChartAspect& a : ChartAspects(result, HasNext)) {
     w.StartObject();
@@ -195,7 +200,7 @@ void WriteCounts(JsonWriter& w, const ChartResult& result) {
   const auto elementGroups = ElementGroups(result);
   for (std::size_t e = 0; e < elements.size(); ++e) elements[e] = static_cast<int>(elementGroups[e].size());
   WriteGroupCounts<4>(
-      w, "elements",
+      w, PageKey(Page::Elements),
       {ElementName(Element::Fire), ElementName(Element::Earth), ElementName(Element::Air), ElementName(Element::Water)},
       elements);
   const std::array<std::string_view, 3> modalityNames = {
@@ -213,46 +218,40 @@ void WriteCounts(JsonWriter& w, const ChartResult& result) {
   w.EndObject();
 }
 
-void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& result) {
+void WritePages(JsonWriter& w, const Chart& chart) {
   Key(w, "pages");
   w.StartObject();
-  Key(w, "positions");
-  Text(w, BuildPositionsText(input, result));
-  Key(w, "elements");
-  Text(w, BuildElementsText(result));
-  Key(w, "quadruplicity");
-  Text(w, BuildQuadruplicityText(result));
-  Key(w, "aspects");
-  Text(w, BuildAspectsText(result));
+  for (const PageInfo& p : kPages) {
+    Key(w, p.key);
+    Text(w, BuildPage(p.page, chart.input, chart.slots));
+  }
   w.EndObject();
 }
 
 }  // namespace
 
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages) {
+std::string ChartToJson(const Chart& chart, bool withPages) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 32768 : 24576);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
   Integer(w, "schemaVersion", kJsonSchemaVersion);
   Key(w, "caelixVersion");
   Text(w, CaelixVersion());
-  WriteInput(w, input);
-  Number(w, "jdUT", instants.jdUT);
-  Number(w, "jde", instants.jde);
-  const std::array<double, 12> cusps = TwelveCusps(result);
-  const double trueObliquityDeg = TrueObliquity(instants.jde);
+  WriteInput(w, chart.input);
+  Number(w, "jdUT", chart.jdUT);
+  Number(w, "jde", chart.jde);
+  const std::array<double, 12> cusps = TwelveCusps(chart.slots);
+  const double trueObliquityDeg = TrueObliquity(chart.jde);
   Key(w, "bodies");
   w.StartArray();
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    const auto id = static_cast<BodyId>(i);
-    WriteBody(w, id, result[id], trueObliquityDeg, cusps);
+  for (const SlotInfo& slot : kCatalogue) {
+    if (slot.kind != SlotKind::Empty) WriteBody(w, slot, chart[slot.id], trueObliquityDeg, cusps);
   }
   w.EndArray();
-  WriteHouses(w, input, cusps);
-  WriteAspects(w, result);
-  WriteCounts(w, result);
-  if (withPages) WritePages(w, input, result);
+  WriteHouses(w, chart.input, cusps);
+  WriteAspects(w, chart.slots);
+  WriteCounts(w, chart.slots);
+  if (withPages) WritePages(w, chart);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
 }

@@ -2,9 +2,7 @@
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
 #include <string>
 
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
-#include "chart/compute_chart.h"
+#include "chart/chart.h"
 
 namespace caelix {
 
@@ -17,7 +15,6 @@ inline constexpr int kJsonSchemaVersion = 1;
 // "aspects", "counts" and, with withPages, "pages" (the four texts exactly as the result dialog
 // shows them, UTF-8 with "\r\n" line ends). A value the chart does not have is null; numbers
 // are the shortest text that reads back to the same double. Written with RapidJSON's writer.
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false);
+std::string ChartToJson(const Chart& chart, bool withPages = false);
 
 }  // namespace caelix

@@ -6,12 +6,12 @@ namespace caelix {
 
 std::array<std::vector<BodyId>, 4> ElementGroups(const ChartResult& result) {
   std::array<std::vector<BodyId>, 4> groups;
-  for (int i = static_cast<int>(BodyId::Sun); i <= static_cast<int>(BodyId::Pluto); ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const double lambda = result[id].longitude;
+  for (const SlotInfo& slot : kCatalogue) {
+    if (!slot.planet) continue;
+    const double lambda = result[slot.id].longitude;
     for (int k = 1; k <= 12; ++k) {
       if (30.0 * (k - 1) <= lambda && lambda < 30.0 * k) {
-        groups[static_cast<std::size_t>((k - 1) % 4)].push_back(id);
+        groups[static_cast<std::size_t>((k - 1) % 4)].push_back(slot.id);
         break;
       }
     }

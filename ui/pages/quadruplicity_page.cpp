@@ -29,10 +29,10 @@ int HouseOf(double lambda, const std::array<double, 13>& c) {
 std::array<std::vector<BodyId>, 3> QuadruplicityGroups(const ChartResult& result) {
   const std::array<double, 13> cusps = QuadruplicityCusps(result);
   std::array<std::vector<BodyId>, 3> groups;
-  for (int i = static_cast<int>(BodyId::Sun); i <= static_cast<int>(BodyId::Pluto); ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const int h = HouseOf(result[id].longitude, cusps);
-    if (h != 0) groups[static_cast<std::size_t>((h - 1) % 3)].push_back(id);
+  for (const SlotInfo& slot : kCatalogue) {
+    if (!slot.planet) continue;
+    const int h = HouseOf(result[slot.id].longitude, cusps);
+    if (h != 0) groups[static_cast<std::size_t>((h - 1) % 3)].push_back(slot.id);
   }
   return groups;
 }

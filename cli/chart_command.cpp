@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <string_view>
 
@@ -11,7 +10,10 @@
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
 #include "cli/completion.h"
+#include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
+#include "cli/option_checks.h"
+#include "platform/binary_file.h"
 #include "platform/data_folder.h"
 #include "ui/pages/page_list.h"
 
@@ -71,10 +73,12 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
       ->add_option("--data-dir", options.dataDir,
                    "Folder of the stored place and house system (default: $XDG_CONFIG_HOME/caelix, else "
                    "~/.config/caelix)")
+      ->check(CLI::Validator(CLI::ExistingDirectory).description(""))
       ->type_name(kFolderValue);
   CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
                          ->type_name(kFileValue);
   chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
+      ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
       ->needs(svg);
   return chart;
@@ -185,10 +189,11 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
   }
   const Chart chart = ComputeChart(*input);
   if (options.svgFile) {
-    std::ofstream svg(*options.svgFile, std::ios::binary);
-    svg << ChartWheelSvg(*input, chart.slots, options.svgSize);
-    if (!svg.flush()) {
-      err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
+    const std::error_code failure =
+        ReplaceFileContent(*options.svgFile, ChartWheelSvg(*input, chart.slots, options.svgSize));
+    if (failure) {
+      err << "caelix chart: --svg: cannot write " << EscapedEcho(*options.svgFile, kPathEchoCharacters) << ": "
+          << failure.message() << '\n';
       return 1;
     }
   }

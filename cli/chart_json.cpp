@@ -230,10 +230,14 @@ void WritePages(JsonWriter& w, const Chart& chart) {
 
 }  // namespace
 
-std::string ChartToJson(const Chart& chart, bool withPages) {
+std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 32768 : 24576);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
+  if (id) {
+    Key(w, "id");
+    Text(w, *id);
+  }
   Integer(w, "schemaVersion", kJsonSchemaVersion);
   Key(w, "caelixVersion");
   Text(w, CaelixVersion());

@@ -1,5 +1,6 @@
 #pragma once
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
+#include <optional>
 #include <string>
 
 #include "chart/chart.h"
@@ -9,12 +10,14 @@ namespace caelix {
 // The version of the JSON's layout, written as "schemaVersion" (docs/json.md, docs/chart.schema.json).
 inline constexpr int kJsonSchemaVersion = 1;
 
-// Returns one chart as one line of JSON (no line end), the layout docs/json.md describes:
-// "schemaVersion", "caelixVersion", "input", "jdUT", "jde", "bodies" (slots 1 to 33 in BodyId
-// order with their sign, house, motion and the record's values), "houses" (the twelve cusps),
-// "aspects", "counts" and, with withPages, "pages" (the four texts exactly as the result dialog
-// shows them, UTF-8 with "\r\n" line ends). A value the chart does not have is null; numbers
-// are the shortest text that reads back to the same double. Written with RapidJSON's writer.
-std::string ChartToJson(const Chart& chart, bool withPages = false);
+// Returns one chart as one line of JSON (no line end), the layout docs/json.md describes: "id"
+// when given (a batch row's id column, the text as given), "schemaVersion", "caelixVersion",
+// "input", "jdUT", "jde", "bodies" (slots 1 to 33 in BodyId order with their sign, house, motion
+// and the record's values), "houses" (the twelve cusps), "aspects", "counts" and, with withPages,
+// "pages" (the four texts exactly as the result dialog shows them, UTF-8 with "\r\n" line ends).
+// A value the chart does not have is null; numbers are the shortest text that reads back to the
+// same double. Written with RapidJSON's writer.
+std::string ChartToJson(const Chart& chart, bool withPages = false,
+                        const std::optional<std::string>& id = std::nullopt);
 
 }  // namespace caelix

@@ -219,6 +219,7 @@ std::string ZshScript(const CommandModel& top, const std::vector<CommandModel>& 
 CLI::App* AddCompletionCommand(CLI::App& app, CompletionOptions& options) {
   CLI::App* completion = app.add_subcommand(
       "completion", "Print the shell completion script for bash or zsh (make install puts both where the shells look)");
+  completion->group("");  // for installers: left out of the help's list of commands
   completion->add_option("shell", options.shell, "The shell: bash or zsh")
       ->required()
       ->type_name("SHELL")

@@ -6,6 +6,7 @@
 
 #include "app/caelix_app.h"
 #include "cli/completion.h"
+#include "cli/option_checks.h"
 #include "platform/data_folder.h"
 #include "platform/fltk/fltk_host.h"
 
@@ -20,6 +21,7 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
       ->type_name(kFolderValue);
   gui->add_option("--scale", options.scale,
                   "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
+      ->check(PlainDecimal())
       ->check(CLI::Range(0.5, 8.0));
   return gui;
 }

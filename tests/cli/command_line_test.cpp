@@ -1,5 +1,5 @@
-// What people expect of a command-line tool: --version, an unknown command named, the stored
-// files found in the user's configuration folder and nowhere else.
+// What people expect of a command-line tool: --version, a manual page, the stored files found in
+// the user's configuration folder and nowhere else.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,29 +45,6 @@ TEST(CommandLine, VersionNamesTheProgramAndTheEphemerisTheTablesCameFrom) {
     ++tables;
   }
   EXPECT_EQ(13, tables);  // the twelve bodies and Pluto
-}
-
-TEST(CommandLine, AnUnknownCommandIsNamed) {
-  const struct {
-    const char* args;
-    const char* message;
-  } cases[] = {
-      {"charts", "unknown command 'charts'; did you mean 'chart'?"},
-      {"guy --scale 2", "unknown command 'guy'; did you mean 'gui'?"},
-      {"btach", "unknown command 'btach'; did you mean 'batch'?"},
-      {"plot", "unknown command 'plot'; the commands are chart, batch, gui, completion"},
-      {"--version2 horoscope", "unknown command 'horoscope'"},
-      {"\"$(printf '\\033[31mred')\"", "unknown command; the commands are"},  // an escape is never echoed
-      {"''", "unknown command ''"},
-  };
-  for (const auto& c : cases) {
-    const auto r = RunCaelix(c.args);
-    EXPECT_EQ(2, r.status) << c.args;
-    EXPECT_NE(std::string::npos, r.err.find(c.message)) << c.args << ": " << r.err;
-    EXPECT_EQ(std::string::npos, r.err.find('\x1b')) << c.args;
-    EXPECT_TRUE(r.out.empty()) << c.args;
-  }
-  EXPECT_EQ(2, RunCaelix("").status);  // no command at all
 }
 
 void WritePlace(const std::filesystem::path& folder, double longitude, double latitude) {

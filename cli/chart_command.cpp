@@ -10,6 +10,7 @@
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
 #include "cli/input_parsing.h"
+#include "platform/png_raster.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"
@@ -33,10 +34,22 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
-  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
-  chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
-      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
-      ->needs(svg);
+  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
+  chart->add_option("--png", options.pngFile, "Also write the chart wheel to this file as PNG");
+  chart->add_option("--size", options.pictureSize, "Side of the wheel in pixels, 64 to 8192 (default: 480)")
+      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));
+  chart->add_option("--style", options.style,
+                    "Wheel style: modern (default; degrees, all houses and bodies, aspect lines) or classic "
+                    "(the chart window's)");
+  chart->add_option("--theme", options.theme, "Colours of the modern wheel: light (default), dark or print");
+  chart->add_option("--points", options.points,
+                    "Bodies the modern wheel draws, comma-separated: all (default), planets, points (node, "
+                    "Vertex, Part of Fortune), tables (the table bodies), or bodies by name or label (Chiron, So)");
+  chart->add_option("--aspects", options.aspects,
+                    "Aspect lines of the modern wheel, comma-separated: major (default: 0, 180, 90, 120, 60), "
+                    "all, none, hard, soft, minor, or angles of the aspects page's table (150, 72)");
+  chart->add_option("--name", options.name, "Name in the modern wheel's header");
+  chart->add_flag("--table", options.table, "A table of positions beside the modern wheel");
   return chart;
 }
 
@@ -89,6 +102,9 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 }
 
 namespace {
+
+// The longest name the header takes.
+constexpr std::size_t kMaxNameBytes = 200;
 
 enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
 
@@ -146,7 +162,108 @@ void PrintPages(Page page, const ChartInput& input, const ChartResult& result, s
   }
 }
 
+// Writes bytes to the file at path; on failure says so on err, naming the option, and returns false.
+bool WriteOutputFile(const std::string& path, std::string_view bytes, const char* option, std::ostream& err) {
+  std::ofstream file(path, std::ios::binary);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!file.flush()) {
+    err << "caelix chart: " << option << ": cannot write " << path << '\n';
+    return false;
+  }
+  return true;
+}
+
+// True when text is valid UTF-8 without control characters: what an SVG text may hold.
+bool IsPrintableUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    if (c < 0x80) {
+      if (c < 0x20 || c == 0x7F) return false;
+      length = 1;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      length = 3;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      length = 4;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    if (length == 3) {
+      const auto c1 = static_cast<unsigned char>(text[i + 1]);
+      if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0)) return false;  // overlong, surrogate
+    } else if (length == 4) {
+      const auto c1 = static_cast<unsigned char>(text[i + 1]);
+      if ((c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90)) return false;  // overlong, beyond U+10FFFF
+    } else if (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+      return false;  // C1 controls
+    }
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& options, std::string& error) {
+  auto fail = [&error](const char* option, const std::string& why) {
+    error = std::string("caelix chart: ") + option + ": " + why;
+    return std::nullopt;
+  };
+  WheelPictureOptions picture;
+  const bool drawn = options.svgFile || options.pngFile;
+  const std::pair<const char*, bool> given[] = {
+      {"--size", options.pictureSize.has_value()}, {"--style", options.style.has_value()},
+      {"--theme", options.theme.has_value()},      {"--points", options.points.has_value()},
+      {"--aspects", options.aspects.has_value()},  {"--name", options.name.has_value()},
+      {"--table", options.table}};
+  for (const auto& [option, set] : given) {
+    if (set && !drawn) return fail(option, "needs --svg or --png");
+  }
+  if (options.pictureSize) picture.modern.size = *options.pictureSize;
+  if (options.style) {
+    std::string lower(*options.style);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "classic") {
+      picture.style = WheelStyle::Classic;
+    } else if (lower != "modern") {
+      return fail("--style", "one of modern, classic");
+    }
+  }
+  if (picture.style == WheelStyle::Classic) {
+    for (std::size_t k = 2; k < std::size(given); ++k) {
+      if (given[k].second) return fail(given[k].first, "only for the modern wheel, not --style classic");
+    }
+  }
+  if (options.theme) {
+    const auto theme = ParseWheelTheme(*options.theme);
+    if (!theme) return fail("--theme", "one of light, dark, print");
+    picture.theme = *theme;
+  }
+  std::string why;
+  if (options.points) {
+    const auto points = ParsePointSelection(*options.points, why);
+    if (!points) return fail("--points", why);
+    picture.modern.points = *points;
+  }
+  if (options.aspects) {
+    const auto aspects = ParseAspectSelection(*options.aspects, why);
+    if (!aspects) return fail("--aspects", why);
+    picture.modern.aspects = *aspects;
+  }
+  if (options.name) {
+    if (!IsPrintableUtf8(*options.name)) return fail("--name", "must be UTF-8 text without control characters");
+    if (options.name->size() > kMaxNameBytes) return fail("--name", "at most 200 bytes");
+    picture.modern.name = *options.name;
+  }
+  picture.modern.table = options.table;
+  return picture;
+}
 
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
   std::string error;
@@ -160,14 +277,23 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of positions, elements, quadruplicity, aspects, all\n";
     return 2;
   }
+  const auto picture = ResolvePictureOptions(options, error);
+  if (!picture) {
+    err << error << '\n';
+    return 2;
+  }
   const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
   const ChartResult result = ComputeChart(*input);
-  if (options.svgFile) {
-    std::ofstream svg(*options.svgFile, std::ios::binary);
-    svg << ChartWheelSvg(*input, result, options.svgSize);
-    if (!svg.flush()) {
-      err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
-      return 1;
+  if (options.svgFile || options.pngFile) {
+    const std::string svg = WheelPictureSvg(*input, result, *picture);
+    if (options.svgFile && !WriteOutputFile(*options.svgFile, svg, "--svg", err)) return 1;
+    if (options.pngFile) {
+      const auto png = RenderSvgToPng(svg, error);
+      if (!png) {
+        err << "caelix chart: --png: " << error << '\n';
+        return 1;
+      }
+      if (!WriteOutputFile(*options.pngFile, *png, "--png", err)) return 1;
     }
   }
   if (options.json) {

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev rapidjson-dev nlohmann-json3-dev
-  libfltk1.3-dev
+  libfltk1.3-dev librsvg2-dev fonts-dejavu-core
   libswe-dev swe-basic-data
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy

@@ -106,7 +106,7 @@ constexpr IconGlyph kGlyphs[] = {
     // Sedna: an S under a bar.
     {218, 16, 16, 1.3, "M 3.2 1 L 12.8 1; A 8 6.2 3.6 2.8 10 270 A 8 11.8 3.6 2.8 90 -170"},
     // Orcus: the letters O and r.
-    {219, 16, 16, 1.3, "C 5.2 9 4.2; M 10.8 13.2 L 10.8 7.2; A 13.4 8.6 2.4 1.8 180 30"},
+    {219, 16, 16, 1.3, "C 5.2 9 4.2; M 10.8 13.2 L 10.8 7.2; A 12.9 8.8 2.1 1.8 180 30"},
     // Quaoar: a Q.
     {220, 16, 16, 1.3, "C 7.4 7.4 6.4; M 9.6 10.4 L 15 15.2"},
     // Varuna: a V with a bar across its arms.

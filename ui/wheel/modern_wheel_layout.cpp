@@ -27,7 +27,7 @@ constexpr double kCuspLabelGap = 0.012;  // between the zodiac ring and a cusp's
 constexpr double kCuspFont = 0.042, kCuspSign = 0.038, kAngleFont = 0.046;
 constexpr double kBodyTick = 0.022;  // the true position's tick inside the zodiac ring
 constexpr double kLeaderRoom = 0.012;
-constexpr double kGlyph = 0.064, kDegreesFont = 0.046, kSign = 0.036, kMinutesFont = 0.038, kRetrograde = 0.034;
+constexpr double kGlyph = 0.064, kDegreesFont = 0.046, kSign = 0.04, kMinutesFont = 0.04, kRetrograde = 0.034;
 constexpr double kItemGap = 0.005;   // between the items of one column
 constexpr double kColumnGap = 0.5;   // degrees between two columns
 constexpr double kHouseRing = 0.075; // width of the ring of house numbers
@@ -47,8 +47,8 @@ struct Polar {
 };
 
 double Turn(double deg) {
-  const double a = std::fmod(deg, 360.0);
-  return a < 0.0 ? a + 360.0 : a;
+  const double a = std::fmod(deg, 360.0) + (deg < 0.0 ? 360.0 : 0.0);
+  return a >= 360.0 ? 0.0 : a;  // a tiny negative angle lands on 360 in floating point
 }
 
 bool HasValue(const BodySlot& slot) { return slot.longitude >= 0.0 && slot.longitude < 360.0; }
@@ -215,8 +215,9 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
   const double top = y;
 
   out.size = side;
-  out.width = side * (options.table ? 1.0 + kTableWidth : 1.0);
-  out.height = top + side;
+  // Whole pixels, so a raster of the picture has the picture's own size.
+  out.width = std::ceil(side * (options.table ? 1.0 + kTableWidth : 1.0));
+  out.height = std::ceil(top + side);
   out.centre = {radius, top + radius};
   out.zodiacOuter = kZodiacOuter * radius;
   out.zodiacInner = kZodiacInner * radius;

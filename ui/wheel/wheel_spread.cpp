@@ -9,8 +9,8 @@ namespace caelix {
 namespace {
 
 double Turn(double deg) {
-  const double a = std::fmod(deg, 360.0);
-  return a < 0.0 ? a + 360.0 : a;
+  const double a = std::fmod(deg, 360.0) + (deg < 0.0 ? 360.0 : 0.0);
+  return a >= 360.0 ? 0.0 : a;  // a tiny negative angle lands on 360 in floating point
 }
 
 // Returns deg taken into (-180, 180].
@@ -78,8 +78,13 @@ std::vector<double> SpreadAroundCircle(const std::vector<SpreadItem>& items, dou
       const std::size_t c = (b + 1) % blocks.size();
       Block& left = blocks[b];
       const Block& right = blocks[c];
-      const double required = need[(left.first + left.count - 1) % n];
-      if (Signed(right.start - lastOf(left)) >= required - 1e-9) continue;
+      // The arc between the two as drawn: the true arc plus how far each end was moved (each
+      // less than half a turn), so a block pushed past its neighbour reads as crowding it.
+      const std::size_t leftLast = (left.first + left.count - 1) % n;
+      const double trueArc = Turn(at[right.first] - at[leftLast]);
+      const double shownArc =
+          trueArc + Signed(right.start - at[right.first]) - Signed(lastOf(left) - at[leftLast]);
+      if (shownArc >= need[leftLast] - 1e-9) continue;
       left.count += right.count;
       left.start = centred(left.first, left.count);
       blocks.erase(blocks.begin() + static_cast<std::ptrdiff_t>(c));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/catalogue.h"
 #include "ui/pages/aspect_table.h"
 #include "ui/pages/position_format.h"
 #include "ui/wheel/header_text.h"
@@ -155,11 +156,9 @@ double ColumnHalfDeg(const ColumnRings& r, bool retrograde) {
   return half;
 }
 
-bool IsMoving(BodyId id) { return (id >= BodyId::Sun && id <= BodyId::MeanNode) || IsTableBody(id); }
-
 bool BodyRetrograde(BodyId id, const BodySlot& slot) {
-  if (!IsMoving(id)) return false;
-  if (IsTableBody(id) && !HasValue({slot.longitudeNext, 0, 0, 0})) return false;
+  if (!SlotOf(id).hasNext) return false;
+  if (!HasValue({slot.longitudeNext, 0, 0, 0})) return false;  // a table's last day
   return IsRetrograde(slot.longitude, slot.longitudeNext);
 }
 
@@ -370,7 +369,7 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
       const PlacedBody& a = out.bodies[i];
       const PlacedBody& b = out.bodies[j];
       if (!FindWheelBody(a.id)->aspects || !FindWheelBody(b.id)->aspects) continue;
-      if (a.id > BodyId::MeanNode && b.id > BodyId::MeanNode) continue;
+      if (SlotOf(a.id).section != PageSection::Bodies && SlotOf(b.id).section != PageSection::Bodies) continue;
       const double angle = FindAspect(a.longitude, b.longitude);
       if (angle == kNoAspect) continue;
       std::size_t entry = 0;

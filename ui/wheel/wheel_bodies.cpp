@@ -3,33 +3,47 @@
 #include <algorithm>
 #include <array>
 
+#include "chart/catalogue.h"
 #include "ui/pages/position_format.h"
 
 namespace caelix {
 namespace {
 
-using enum WheelBodyGroup;
+// The glyph each body takes on the modern wheel; the rest (group, motion, labels) is the
+// catalogue's.
+struct ModernGlyph {
+  BodyId id;
+  int glyphId;
+};
 
-constexpr std::array<WheelBody, 25> kBodies = {{
-    {BodyId::Sun, 152, Planet, true},         {BodyId::Moon, 151, Planet, true},
-    {BodyId::Mercury, 150, Planet, true},     {BodyId::Venus, 149, Planet, true},
-    {BodyId::Mars, 148, Planet, true},        {BodyId::Jupiter, 147, Planet, true},
-    {BodyId::Saturn, 146, Planet, true},      {BodyId::Uranus, 141, Planet, true},
-    {BodyId::Neptune, 143, Planet, true},     {BodyId::Pluto, 144, Planet, true},
-    {BodyId::MeanNode, 153, Point, true},     {BodyId::Vertex, 211, Point, true},
-    {BodyId::PartOfFortune, 155, Point, true}, {BodyId::Lilith, 210, TableBody, false},
-    {BodyId::LilithTrue, 212, TableBody, false}, {BodyId::Selena, 213, TableBody, false},
-    {BodyId::Waldemath, 214, TableBody, false}, {BodyId::Chiron, 215, TableBody, false},
-    {BodyId::Eros, 216, TableBody, false},    {BodyId::Eris, 217, TableBody, false},
-    {BodyId::Sedna, 218, TableBody, false},   {BodyId::Orcus, 219, TableBody, false},
-    {BodyId::Quaoar, 220, TableBody, false},  {BodyId::Varuna, 221, TableBody, false},
-    {BodyId::Ixion, 222, TableBody, false},
-}};
+constexpr ModernGlyph kGlyphs[] = {
+    {BodyId::Sun, 152},        {BodyId::Moon, 151},      {BodyId::Mercury, 150},   {BodyId::Venus, 149},
+    {BodyId::Mars, 148},       {BodyId::Jupiter, 147},   {BodyId::Saturn, 146},    {BodyId::Uranus, 141},
+    {BodyId::Neptune, 143},    {BodyId::Pluto, 144},     {BodyId::MeanNode, 153},  {BodyId::Vertex, 211},
+    {BodyId::PartOfFortune, 155}, {BodyId::Lilith, 210}, {BodyId::LilithTrue, 212}, {BodyId::Selena, 213},
+    {BodyId::Waldemath, 214},  {BodyId::Chiron, 215},    {BodyId::Eros, 216},      {BodyId::Eris, 217},
+    {BodyId::Sedna, 218},      {BodyId::Orcus, 219},     {BodyId::Quaoar, 220},    {BodyId::Varuna, 221},
+    {BodyId::Ixion, 222},
+};
+
+const std::array<WheelBody, std::size(kGlyphs)> kBodies = [] {
+  std::array<WheelBody, std::size(kGlyphs)> out{};
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const SlotInfo& slot = SlotOf(kGlyphs[i].id);
+    const WheelBodyGroup group = slot.planet                        ? WheelBodyGroup::Planet
+                                 : slot.kind == SlotKind::TableBody ? WheelBodyGroup::TableBody
+                                                                    : WheelBodyGroup::Point;
+    // The aspects page pairs the bodies and the points it lists as rows.
+    const bool aspects = slot.section == PageSection::Bodies || slot.section == PageSection::Points;
+    out[i] = {kGlyphs[i].id, kGlyphs[i].glyphId, group, aspects};
+  }
+  return out;
+}();
 
 constexpr std::array<int, 12> kSignGlyphs = {157, 158, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170};
 constexpr int kRetrogradeGlyph = 223;
 
-bool Moves(BodyId id) { return (id >= BodyId::Sun && id <= BodyId::MeanNode) || IsTableBody(id); }
+bool Moves(BodyId id) { return SlotOf(id).hasNext; }
 
 }  // namespace
 
@@ -44,7 +58,10 @@ int SignGlyphId(int sign) { return kSignGlyphs[static_cast<std::size_t>(((sign %
 
 int RetrogradeGlyphId() { return kRetrogradeGlyph; }
 
-std::string TapLabel(BodyId id) { return id == BodyId::Lilith ? "Ll" : std::string(BodyLabel(id)); }
+std::string TapLabel(BodyId id) {
+  const std::string_view onWheel = SlotOf(id).wheel.label;
+  return std::string(onWheel.empty() ? BodyLabel(id) : onWheel);
+}
 
 std::string BodyTapText(const ChartResult& chart, BodyId id) {
   const BodySlot& slot = chart[id];

@@ -207,11 +207,13 @@ std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& opt
   };
   WheelPictureOptions picture;
   const bool drawn = options.svgFile || options.pngFile;
-  const std::pair<const char*, bool> given[] = {
-      {"--size", options.pictureSize.has_value()}, {"--style", options.style.has_value()},
-      {"--theme", options.theme.has_value()},      {"--points", options.points.has_value()},
-      {"--aspects", options.aspects.has_value()},  {"--name", options.name.has_value()},
-      {"--table", options.table}};
+  const std::pair<const char*, bool> given[] = {{"--size", options.pictureSize.has_value()},
+                                                {"--style", options.style.has_value()},
+                                                {"--theme", options.theme.has_value()},
+                                                {"--points", options.points.has_value()},
+                                                {"--aspects", options.aspects.has_value()},
+                                                {"--name", options.name.has_value()},
+                                                {"--table", options.table}};
   for (const auto& [option, set] : given) {
     if (set && !drawn) return fail(option, "needs --svg or --png");
   }

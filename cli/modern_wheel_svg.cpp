@@ -3,10 +3,9 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <map>
 
+#include "platform/glyph_paths.h"
 #include "platform/svg_surface.h"
-#include "resources/icon_glyphs.h"
 
 namespace caelix {
 namespace {
@@ -97,7 +96,6 @@ class Writer {
   const ModernWheelLayout& layout_;
   WheelTheme theme_;
   std::string out_;
-  std::map<int, std::optional<GlyphOutline>> outlines_;
 };
 
 std::string Writer::Rule(const char* selector, const char* property, const char* colour) const {
@@ -158,41 +156,23 @@ void Writer::Polyline(const std::vector<WheelXY>& points, const char* cls) {
 }
 
 void Writer::GlyphAt(int glyphId, const WheelBox& box, bool halo) {
-  const IconGlyph* glyph = FindIconGlyph(glyphId);
-  if (glyph == nullptr) return;
-  auto [it, added] = outlines_.try_emplace(glyphId);
-  if (added) {
-    std::string error;
-    it->second = ParseGlyphPath(glyph->path, error);
-  }
-  if (!it->second) return;
-  const GlyphOutline& outline = *it->second;
-  // Scaled to fit the box, centred in it.
-  const double scale = std::min(2.0 * box.halfWidth / glyph->width, 2.0 * box.halfHeight / glyph->height);
-  const double left = box.cx - glyph->width * scale / 2.0;
-  const double top = box.cy - glyph->height * scale / 2.0;
-  std::string d;
-  for (const auto& stroke : outline.strokes) {
-    Append(d, "M", Num(left + stroke.front().x * scale), " ", Num(top + stroke.front().y * scale));
-    for (std::size_t k = 1; k < stroke.size(); ++k) {
-      Append(d, "L", Num(left + stroke[k].x * scale), " ", Num(top + stroke[k].y * scale));
-    }
-  }
+  const auto glyph = FitGlyph(glyphId, box.cx, box.cy, box.halfWidth, box.halfHeight);
+  if (!glyph) return;
   // The halo, in the page's colour, keeps the lines beneath from running into the glyph.
   if (halo) {
-    Append(out_, "<path class=\"halo glyph-halo\" stroke-width=\"", Num(glyph->penWidth * scale + 2.0 * layout_.stroke),
-           "\" d=\"", d, "\"/>\n");
+    Append(out_, "<path class=\"halo glyph-halo\" stroke-width=\"", Num(glyph->penWidth + 2.0 * layout_.stroke),
+           "\" d=\"", glyph->pathData, "\"/>\n");
   }
-  Append(out_, "<path class=\"glyph\" stroke-width=\"", Num(glyph->penWidth * scale), "\" d=\"", d, "\"/>\n");
-  for (const GlyphDot& dot : outline.dots) {
-    Append(out_, "<circle class=\"dot\" cx=\"", Num(left + dot.centre.x * scale), "\" cy=\"",
-           Num(top + dot.centre.y * scale), "\" r=\"", Num(dot.radius * scale), "\"/>\n");
+  Append(out_, "<path class=\"glyph\" stroke-width=\"", Num(glyph->penWidth), "\" d=\"", glyph->pathData, "\"/>\n");
+  for (const FittedDot& dot : glyph->dots) {
+    Append(out_, "<circle class=\"dot\" cx=\"", Num(dot.cx), "\" cy=\"", Num(dot.cy), "\" r=\"", Num(dot.r), "\"/>\n");
   }
 }
 
 void Writer::Label(const WheelLabel& label) {
   if (label.glyphId != 0) {
-    GlyphAt(label.glyphId, label.box, label.kind != WheelLabelKind::ZodiacSign && label.kind != WheelLabelKind::TableText);
+    GlyphAt(label.glyphId, label.box,
+            label.kind != WheelLabelKind::ZodiacSign && label.kind != WheelLabelKind::TableText);
     return;
   }
   const bool bold = label.kind == WheelLabelKind::AngleName;
@@ -252,8 +232,8 @@ void Writer::Houses() {
 
 void Writer::Aspects() {
   // The centre names the chart.
-  Append(out_, "<circle class=\"face ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y),
-         "\" r=\"", Num(layout_.aspectRadius), "\"><title>", EscapeXml(layout_.centreTitle), "</title></circle>\n");
+  Append(out_, "<circle class=\"face ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
+         Num(layout_.aspectRadius), "\"><title>", EscapeXml(layout_.centreTitle), "</title></circle>\n");
   out_ += "<g class=\"aspects\">\n";
   for (const WheelAspect& a : layout_.aspects) {
     const std::string kind(AspectKindName(a.kind));

@@ -46,8 +46,8 @@ std::optional<std::string> RenderSvgToPng(std::string_view svg, std::string& err
   }
   gdouble width = 0.0;
   gdouble height = 0.0;
-  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height) || !(width >= 1.0) ||
-      !(height >= 1.0) || width > kMaxSide || height > kMaxSide) {
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height) || !(width >= 1.0) || !(height >= 1.0) ||
+      width > kMaxSide || height > kMaxSide) {
     error = "SVG has no usable size in pixels";
     return std::nullopt;
   }

@@ -126,14 +126,13 @@ TEST(ModernWheelSvg, RendersTheSameInChromium) {
   const ModernWheelLayout layout = SampleLayout(true, 400);
   const std::string svg = ModernWheelSvg(layout, WheelTheme::Light);
   std::ofstream(dir.Path() / "wheel.svg", std::ios::binary) << svg;
-  const std::string command = std::string("timeout 60 ") + chromium +
-                              " --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run"
-                              " --hide-scrollbars --user-data-dir=" +
-                              (dir.Path() / "profile").string() + " --window-size=" +
-                              std::to_string(static_cast<int>(layout.width)) + "," +
-                              std::to_string(static_cast<int>(layout.height)) +
-                              " --screenshot=" + (dir.Path() / "chromium.png").string() + " file://" +
-                              (dir.Path() / "wheel.svg").string() + " >/dev/null 2>&1";
+  const std::string command =
+      std::string("timeout 60 ") + chromium +
+      " --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run"
+      " --hide-scrollbars --user-data-dir=" +
+      (dir.Path() / "profile").string() + " --window-size=" + std::to_string(static_cast<int>(layout.width)) + "," +
+      std::to_string(static_cast<int>(layout.height)) + " --screenshot=" + (dir.Path() / "chromium.png").string() +
+      " file://" + (dir.Path() / "wheel.svg").string() + " >/dev/null 2>&1";
   ASSERT_EQ(0, std::system(command.c_str()));
   const auto theirs = DecodePng(ReadWhole(dir.Path() / "chromium.png"));
   ASSERT_TRUE(theirs);

@@ -29,11 +29,11 @@ void Place(ChartResult& chart, std::initializer_list<BodyId> ids, double from, d
   }
 }
 
-constexpr std::initializer_list<BodyId> kEight = {BodyId::Sun,     BodyId::Moon,    BodyId::Mercury, BodyId::Venus,
-                                                  BodyId::Mars,    BodyId::Jupiter, BodyId::Saturn,  BodyId::Chiron};
+constexpr std::initializer_list<BodyId> kEight = {BodyId::Sun,  BodyId::Moon,    BodyId::Mercury, BodyId::Venus,
+                                                  BodyId::Mars, BodyId::Jupiter, BodyId::Saturn,  BodyId::Chiron};
 
 constexpr std::initializer_list<BodyId> kTwelve = {
-    BodyId::Sun,    BodyId::Moon,   BodyId::Mercury,  BodyId::Venus, BodyId::Mars,  BodyId::Jupiter,
+    BodyId::Sun,    BodyId::Moon,   BodyId::Mercury,  BodyId::Venus, BodyId::Mars, BodyId::Jupiter,
     BodyId::Saturn, BodyId::Uranus, BodyId::MeanNode, BodyId::Eros,  BodyId::Eris, BodyId::PartOfFortune};
 
 struct Case {
@@ -51,8 +51,7 @@ std::vector<Case> Cases() {
       {"sample chart", sample, [](ChartResult&) {}},
       {"Koch at 66 deg north", north, [](ChartResult&) {}},
       {"stellium of 8 within 6 deg", sample, [](ChartResult& c) { Place(c, kEight, 100.0, 6.0 / 7.0); }},
-      {"dozen within 10 deg, backwards", sample,
-       [](ChartResult& c) { Place(c, kTwelve, 200.0, 10.0 / 11.0, -0.2); }},
+      {"dozen within 10 deg, backwards", sample, [](ChartResult& c) { Place(c, kTwelve, 200.0, 10.0 / 11.0, -0.2); }},
       {"both sides of 0 Aries", sample, [](ChartResult& c) { Place(c, kEight, 356.5, 1.0); }},
       {"every body within 2 deg", sample,
        [](ChartResult& c) {
@@ -178,10 +177,10 @@ TEST(ModernWheelLayout, TwelveCuspsWithTheAnglesNamed) {
     BodyId id;
     double offset;
     const char* name;
-  } kWant[] = {{1, BodyId::Ascendant, 0, "As"}, {2, BodyId::Cusp2, 0, ""},        {3, BodyId::Cusp3, 0, ""},
-               {4, BodyId::Midheaven, 180, "Ic"}, {5, BodyId::Cusp11, 180, ""},   {6, BodyId::Cusp12, 180, ""},
-               {7, BodyId::Ascendant, 180, "Ds"}, {8, BodyId::Cusp2, 180, ""},    {9, BodyId::Cusp3, 180, ""},
-               {10, BodyId::Midheaven, 0, "Mc"},  {11, BodyId::Cusp11, 0, ""},    {12, BodyId::Cusp12, 0, ""}};
+  } kWant[] = {{1, BodyId::Ascendant, 0, "As"},   {2, BodyId::Cusp2, 0, ""},    {3, BodyId::Cusp3, 0, ""},
+               {4, BodyId::Midheaven, 180, "Ic"}, {5, BodyId::Cusp11, 180, ""}, {6, BodyId::Cusp12, 180, ""},
+               {7, BodyId::Ascendant, 180, "Ds"}, {8, BodyId::Cusp2, 180, ""},  {9, BodyId::Cusp3, 180, ""},
+               {10, BodyId::Midheaven, 0, "Mc"},  {11, BodyId::Cusp11, 0, ""},  {12, BodyId::Cusp12, 0, ""}};
   for (const auto& w : kWant) {
     const PlacedCusp& cusp = layout.cusps[static_cast<std::size_t>(w.house - 1)];
     EXPECT_EQ(w.house, cusp.house);
@@ -238,11 +237,11 @@ TEST(ModernWheelLayout, BodyColumnsReadTheirPositionInTheSign) {
     const char* minutes;
     bool retrograde;
   } kRows[] = {
-      {5.12, 6.1, "5\u00b0", 157, "07\u2032", false},      // Aries
-      {123.99, 123.5, "3\u00b0", 163, "59\u2032", true},   // Leo, backwards
-      {29.9999, 30.5, "29\u00b0", 157, "59\u2032", false}, // minutes cut, never carried into Taurus
-      {359.5, 0.2, "29\u00b0", 170, "30\u2032", false},    // forwards across 0 deg
-      {0.2, 359.5, "0\u00b0", 157, "12\u2032", true},      // backwards across 0 deg
+      {5.12, 6.1, "5\u00b0", 157, "07\u2032", false},       // Aries
+      {123.99, 123.5, "3\u00b0", 163, "59\u2032", true},    // Leo, backwards
+      {29.9999, 30.5, "29\u00b0", 157, "59\u2032", false},  // minutes cut, never carried into Taurus
+      {359.5, 0.2, "29\u00b0", 170, "30\u2032", false},     // forwards across 0 deg
+      {0.2, 359.5, "0\u00b0", 157, "12\u2032", true},       // backwards across 0 deg
   };
   for (const auto& row : kRows) {
     chart[BodyId::Mars] = {row.longitude, 0, row.next, 0};

@@ -38,8 +38,7 @@ TEST(PointSelection, WordsNameGroupsAndBodies) {
       {"points", "Nn Vx Pf"},
       {"Sun,chiron, NN", "So Nn Chiron"},
       {"Ll,lilith true,LilithTrue", "Lilith Lilith true"},
-      {"tables",
-       "Lilith Lilith true Selena Waldemath Chiron Eros Eris Sedna Orcus Quaoar Varuna Ixion"},
+      {"tables", "Lilith Lilith true Selena Waldemath Chiron Eros Eris Sedna Orcus Quaoar Varuna Ixion"},
       {"As", nullptr},  // an angle: always drawn as a cusp, never as a body
       {"Mp", nullptr},
       {"sun,,moon", nullptr},

@@ -30,7 +30,9 @@ TEST(SpreadAroundCircle, PlacesAsTheTableSays) {
       {"across 0 deg", {{359, 3}, {1, 3}}, 0.0, {357, 3}},
       {"list order is not zodiac order", {{1, 3}, {359, 3}}, 0.0, {3, 357}},
       {"a crowd pushes its neighbour", {{20, 2}, {20, 2}, {20, 2}, {25, 2}}, 0.0, {15.25, 19.25, 23.25, 27.25}},
-      {"more than a turn: even spacing", {{0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}}, 0.0,
+      {"more than a turn: even spacing",
+       {{0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}, {0, 30}},
+       0.0,
        {0, 360.0 / 7, 720.0 / 7, 1080.0 / 7, 1440.0 / 7, 1800.0 / 7, 2160.0 / 7}},
   };
   for (const auto& row : kRows) {

@@ -29,11 +29,11 @@ constexpr double kCuspFont = 0.042, kCuspSign = 0.038, kAngleFont = 0.046;
 constexpr double kBodyTick = 0.022;  // the true position's tick inside the zodiac ring
 constexpr double kLeaderRoom = 0.012;
 constexpr double kGlyph = 0.064, kDegreesFont = 0.046, kSign = 0.04, kMinutesFont = 0.04, kRetrograde = 0.034;
-constexpr double kItemGap = 0.005;   // between the items of one column
-constexpr double kColumnGap = 0.5;   // degrees between two columns
-constexpr double kHouseRing = 0.075; // width of the ring of house numbers
+constexpr double kItemGap = 0.005;    // between the items of one column
+constexpr double kColumnGap = 0.5;    // degrees between two columns
+constexpr double kHouseRing = 0.075;  // width of the ring of house numbers
 constexpr double kHouseFont = 0.042;
-constexpr double kRingGap = 0.012;   // between the lowest column item and the house ring
+constexpr double kRingGap = 0.012;  // between the lowest column item and the house ring
 
 // Sizes as fractions of the wheel's side.
 constexpr double kThin = 0.0012, kNormal = 0.002, kHeavy = 0.0045;
@@ -102,24 +102,24 @@ std::array<double, 12> CuspLongitudes(const ChartResult& chart) {
   const double c3 = chart[BodyId::Cusp3].longitude;
   const double c11 = chart[BodyId::Cusp11].longitude;
   const double c12 = chart[BodyId::Cusp12].longitude;
-  return {as, c2, c3, Turn(mc + 180), Turn(c11 + 180), Turn(c12 + 180),
-          Turn(as + 180), Turn(c2 + 180), Turn(c3 + 180), mc, c11, c12};
+  return {as, c2,  c3, Turn(mc + 180), Turn(c11 + 180), Turn(c12 + 180), Turn(as + 180), Turn(c2 + 180), Turn(c3 + 180),
+          mc, c11, c12};
 }
 
+// The name of house cusp 1 to 12: the chart's own label for the computed ones (As, Mc, D02,
+// ...), Ic and Ds for the angles opposite, D04 and so on for the other opposites.
 std::string CuspName(int house) {
-  switch (house) {
-    case 1:
-      return "As";
-    case 4:
-      return "Ic";
-    case 7:
-      return "Ds";
-    case 10:
-      return "Mc";
-    default:
-      break;
+  constexpr struct {
+    int house;
+    BodyId id;
+  } kComputed[] = {{1, BodyId::Ascendant},  {2, BodyId::Cusp2},   {3, BodyId::Cusp3},
+                   {10, BodyId::Midheaven}, {11, BodyId::Cusp11}, {12, BodyId::Cusp12}};
+  for (const auto& c : kComputed) {
+    if (c.house == house) return std::string(BodyLabel(c.id));
   }
-  char buf[8];
+  if (house == 4) return "Ic";
+  if (house == 7) return "Ds";
+  char buf[16];
   std::snprintf(buf, sizeof buf, "D%02d", house);
   return buf;
 }
@@ -264,13 +264,14 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
     const double psi = dir(shown[i]);
     const double psiTrue = dir(body.longitude);
     const SignPosition p = InSign(body.longitude);
+    body.labels.push_back(Glyph(WheelLabelKind::BodyGlyph, FindWheelBody(body.id)->glyphId, kGlyph * radius,
+                                at(rings.glyph * radius, psi)));
     body.labels.push_back(
-        Glyph(WheelLabelKind::BodyGlyph, FindWheelBody(body.id)->glyphId, kGlyph * radius, at(rings.glyph * radius, psi)));
-    body.labels.push_back(Text(WheelLabelKind::Degrees, DegreesText(p.degrees), kDegreesFont * radius,
-                               at(rings.degrees * radius, psi)));
-    body.labels.push_back(Glyph(WheelLabelKind::SignGlyph, SignGlyphId(p.sign), kSign * radius, at(rings.sign * radius, psi)));
-    body.labels.push_back(Text(WheelLabelKind::Minutes, MinutesText(p.minutes), kMinutesFont * radius,
-                               at(rings.minutes * radius, psi)));
+        Text(WheelLabelKind::Degrees, DegreesText(p.degrees), kDegreesFont * radius, at(rings.degrees * radius, psi)));
+    body.labels.push_back(
+        Glyph(WheelLabelKind::SignGlyph, SignGlyphId(p.sign), kSign * radius, at(rings.sign * radius, psi)));
+    body.labels.push_back(
+        Text(WheelLabelKind::Minutes, MinutesText(p.minutes), kMinutesFont * radius, at(rings.minutes * radius, psi)));
     if (body.retrograde) {
       body.labels.push_back(Glyph(WheelLabelKind::Retrograde, RetrogradeGlyphId(), kRetrograde * radius,
                                   at(rings.retrograde * radius, psi)));
@@ -310,8 +311,8 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
     cusp.labels.push_back(Glyph(WheelLabelKind::SignGlyph, SignGlyphId(p.sign), kCuspSign * radius, {}));
     if (cusp.angle) cusp.labels.push_back(Text(WheelLabelKind::AngleName, CuspName(h), kAngleFont * radius, {}));
     groups.push_back({0.0, 0.0, width / 2.0, height / 2.0});
-    cuspSpread.push_back({cusp.longitude, SectorHalfDeg(HalfDiagonal(width, height),
-                                                         labelBase + std::min(width, height) / 2.0)});
+    cuspSpread.push_back(
+        {cusp.longitude, SectorHalfDeg(HalfDiagonal(width, height), labelBase + std::min(width, height) / 2.0)});
     out.cusps.push_back(std::move(cusp));
   }
   const std::vector<double> cuspShown = SpreadAroundCircle(cuspSpread, kColumnGap);
@@ -354,12 +355,13 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
     const double arc = Turn(cusps[(h + 1) % 12] - from);
     const WheelLabel number = Text(WheelLabelKind::HouseNumber, std::to_string(h + 1), kHouseFont * radius, {});
     houseSpread.push_back(
-        {from + arc / 2.0, SectorHalfDeg(HalfDiagonal(2 * number.box.halfWidth, 2 * number.box.halfHeight), houseRadius)});
+        {from + arc / 2.0,
+         SectorHalfDeg(HalfDiagonal(2 * number.box.halfWidth, 2 * number.box.halfHeight), houseRadius)});
   }
   const std::vector<double> houseShown = SpreadAroundCircle(houseSpread, kColumnGap);
   for (std::size_t h = 0; h < 12; ++h) {
-    out.houseNumbers.push_back(
-        Text(WheelLabelKind::HouseNumber, std::to_string(h + 1), kHouseFont * radius, at(houseRadius, dir(houseShown[h]))));
+    out.houseNumbers.push_back(Text(WheelLabelKind::HouseNumber, std::to_string(h + 1), kHouseFont * radius,
+                                    at(houseRadius, dir(houseShown[h]))));
   }
 
   // Aspects between the drawn bodies the aspects page pairs: Sun to node with each other and
@@ -392,7 +394,8 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
       TableRow row{id, std::move(tapText), {}};
       const double font = kTableFont * side;
       const SignPosition p = InSign(longitude);
-      if (glyphId != 0) row.labels.push_back(Glyph(WheelLabelKind::BodyGlyph, glyphId, kTableGlyph * side, {x0 + 0.02 * side, rowY}));
+      if (glyphId != 0)
+        row.labels.push_back(Glyph(WheelLabelKind::BodyGlyph, glyphId, kTableGlyph * side, {x0 + 0.02 * side, rowY}));
       WheelLabel name = Text(WheelLabelKind::TableText, label, font, {});
       name.startAligned = true;
       name.box.cx = x0 + 0.045 * side + name.box.halfWidth;
@@ -402,8 +405,8 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
       degrees.box.cx = x0 + 0.30 * side - degrees.box.halfWidth;  // right-aligned on the sign
       degrees.box.cy = rowY;
       row.labels.push_back(degrees);
-      row.labels.push_back(Glyph(WheelLabelKind::SignGlyph, SignGlyphId(p.sign), kTableGlyph * side * 0.8,
-                                 {x0 + 0.325 * side, rowY}));
+      row.labels.push_back(
+          Glyph(WheelLabelKind::SignGlyph, SignGlyphId(p.sign), kTableGlyph * side * 0.8, {x0 + 0.325 * side, rowY}));
       row.labels.push_back(Text(WheelLabelKind::TableText, MinutesText(p.minutes), font, {x0 + 0.375 * side, rowY}));
       if (retrograde) {
         row.labels.push_back(

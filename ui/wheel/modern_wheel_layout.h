@@ -68,14 +68,14 @@ struct PlacedCusp {
   double longitude = 0.0;
   bool angle = false;  // As, Ic, Ds, Mc
   std::string tapText;
-  WheelXY lineFrom, lineTo;    // across the house and body rings
-  WheelXY outerFrom, outerTo;  // across the zodiac ring to its label
-  std::vector<WheelXY> leader; // from outerTo to a displaced label; empty when in place
+  WheelXY lineFrom, lineTo;     // across the house and body rings
+  WheelXY outerFrom, outerTo;   // across the zodiac ring to its label
+  std::vector<WheelXY> leader;  // from outerTo to a displaced label; empty when in place
   std::vector<WheelLabel> labels;
 };
 
 struct ZodiacSector {
-  int sign = 0;  // 0 Aries to 11 Pisces; its element is sign mod 4 (fire, earth, air, water)
+  int sign = 0;                   // 0 Aries to 11 Pisces; its element is sign mod 4 (fire, earth, air, water)
   double fromDirectionDeg = 0.0;  // screen directions, counterclockwise from the x axis
   double toDirectionDeg = 0.0;
   WheelLabel glyph;
@@ -117,16 +117,16 @@ struct ModernWheelOptions {
 };
 
 struct ModernWheelLayout {
-  double width = 0.0;   // the whole picture
+  double width = 0.0;  // the whole picture
   double height = 0.0;
-  double size = 0.0;    // the wheel's square, below the header
+  double size = 0.0;  // the wheel's square, below the header
   WheelXY centre;
   double zodiacOuter = 0.0, zodiacInner = 0.0;  // radii, pixels
   double houseOuter = 0.0, aspectRadius = 0.0;
   double thinStroke = 0.0, stroke = 0.0, heavyStroke = 0.0;  // line widths, pixels
   std::vector<ZodiacSector> signs;
   std::vector<WheelTick> ticks;
-  std::vector<PlacedCusp> cusps;   // houses 1 to 12
+  std::vector<PlacedCusp> cusps;  // houses 1 to 12
   std::vector<WheelLabel> houseNumbers;
   std::vector<PlacedBody> bodies;  // in BodyId order
   std::vector<WheelAspect> aspects;

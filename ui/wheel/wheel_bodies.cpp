@@ -17,12 +17,12 @@ struct ModernGlyph {
 };
 
 constexpr ModernGlyph kGlyphs[] = {
-    {BodyId::Sun, 152},        {BodyId::Moon, 151},      {BodyId::Mercury, 150},   {BodyId::Venus, 149},
-    {BodyId::Mars, 148},       {BodyId::Jupiter, 147},   {BodyId::Saturn, 146},    {BodyId::Uranus, 141},
-    {BodyId::Neptune, 143},    {BodyId::Pluto, 144},     {BodyId::MeanNode, 153},  {BodyId::Vertex, 211},
-    {BodyId::PartOfFortune, 155}, {BodyId::Lilith, 210}, {BodyId::LilithTrue, 212}, {BodyId::Selena, 213},
-    {BodyId::Waldemath, 214},  {BodyId::Chiron, 215},    {BodyId::Eros, 216},      {BodyId::Eris, 217},
-    {BodyId::Sedna, 218},      {BodyId::Orcus, 219},     {BodyId::Quaoar, 220},    {BodyId::Varuna, 221},
+    {BodyId::Sun, 152},           {BodyId::Moon, 151},    {BodyId::Mercury, 150},    {BodyId::Venus, 149},
+    {BodyId::Mars, 148},          {BodyId::Jupiter, 147}, {BodyId::Saturn, 146},     {BodyId::Uranus, 141},
+    {BodyId::Neptune, 143},       {BodyId::Pluto, 144},   {BodyId::MeanNode, 153},   {BodyId::Vertex, 211},
+    {BodyId::PartOfFortune, 155}, {BodyId::Lilith, 210},  {BodyId::LilithTrue, 212}, {BodyId::Selena, 213},
+    {BodyId::Waldemath, 214},     {BodyId::Chiron, 215},  {BodyId::Eros, 216},       {BodyId::Eris, 217},
+    {BodyId::Sedna, 218},         {BodyId::Orcus, 219},   {BodyId::Quaoar, 220},     {BodyId::Varuna, 221},
     {BodyId::Ixion, 222},
 };
 

@@ -42,9 +42,9 @@ struct NamedAspect {
 };
 
 constexpr NamedAspect kAspectNames[] = {
-    {0, "conjunction"},    {180, "opposition"},   {90, "square"},        {120, "trine"},
-    {60, "sextile"},       {150, "quincunx"},     {30, "semi-sextile"},  {135, "sesquiquadrate"},
-    {45, "semi-square"},   {72, "quintile"},      {144, "biquintile"},
+    {0, "conjunction"},  {180, "opposition"}, {90, "square"},       {120, "trine"},
+    {60, "sextile"},     {150, "quincunx"},   {30, "semi-sextile"}, {135, "sesquiquadrate"},
+    {45, "semi-square"}, {72, "quintile"},    {144, "biquintile"},
 };
 
 }  // namespace

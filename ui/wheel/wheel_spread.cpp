@@ -82,8 +82,7 @@ std::vector<double> SpreadAroundCircle(const std::vector<SpreadItem>& items, dou
       // less than half a turn), so a block pushed past its neighbour reads as crowding it.
       const std::size_t leftLast = (left.first + left.count - 1) % n;
       const double trueArc = Turn(at[right.first] - at[leftLast]);
-      const double shownArc =
-          trueArc + Signed(right.start - at[right.first]) - Signed(lastOf(left) - at[leftLast]);
+      const double shownArc = trueArc + Signed(right.start - at[right.first]) - Signed(lastOf(left) - at[leftLast]);
       if (shownArc >= need[leftLast] - 1e-9) continue;
       left.count += right.count;
       left.start = centred(left.first, left.count);

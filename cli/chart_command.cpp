@@ -2,14 +2,16 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
-#include <fstream>
 #include <ostream>
 #include <string_view>
 
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
+#include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
+#include "cli/option_checks.h"
+#include "platform/binary_file.h"
 #include "platform/png_raster.h"
 #include "ui/pages/page_list.h"
 
@@ -43,10 +45,12 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                         " (the first is the default), or all (the four in that order, an empty line between two)");
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
-  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
+  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)")
+      ->check(CLI::ExistingDirectory);
   chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
   chart->add_option("--png", options.pngFile, "Also write the chart wheel to this file as PNG");
   chart->add_option("--size", options.pictureSize, "Side of the wheel in pixels, 64 to 8192 (default: 480)")
+      ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));
   chart->add_option("--style", options.style,
                     "Wheel style: modern (default; degrees, all houses and bodies, aspect lines) or classic "
@@ -152,48 +156,14 @@ void PrintPages(const PageChoice& choice, const Chart& chart, std::ostream& out)
   }
 }
 
-// Writes bytes to the file at path; on failure says so on err, naming the option, and returns false.
-bool WriteOutputFile(const std::string& path, std::string_view bytes, const char* option, std::ostream& err) {
-  std::ofstream file(path, std::ios::binary);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!file.flush()) {
-    err << "caelix chart: " << option << ": cannot write " << path << '\n';
+// Writes bytes to the file at path, replacing it whole or not at all; on failure says so on err
+// with the system's reason, naming the option, and returns false.
+bool WriteOutputFile(const std::string& path, const std::string& bytes, const char* option, std::ostream& err) {
+  const std::error_code failure = ReplaceFileContent(path, bytes);
+  if (failure) {
+    err << "caelix chart: " << option << ": cannot write " << EscapedEcho(path, kPathEchoCharacters) << ": "
+        << failure.message() << '\n';
     return false;
-  }
-  return true;
-}
-
-// True when text is valid UTF-8 without control characters: what an SVG text may hold.
-bool IsPrintableUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    if (c < 0x80) {
-      if (c < 0x20 || c == 0x7F) return false;
-      length = 1;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    if (length == 3) {
-      const auto c1 = static_cast<unsigned char>(text[i + 1]);
-      if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0)) return false;  // overlong, surrogate
-    } else if (length == 4) {
-      const auto c1 = static_cast<unsigned char>(text[i + 1]);
-      if ((c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90)) return false;  // overlong, beyond U+10FFFF
-    } else if (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-      return false;  // C1 controls
-    }
-    i += length;
   }
   return true;
 }

@@ -50,8 +50,9 @@ std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& opt
 
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
-// writes the wheel to the --svg and --png files; returns the exit status (0, 1 when a file
-// cannot be written, 2 for bad input).
+// --svg and --png write the wheel first, each replacing its file whole or not at all. Returns the
+// exit status: 0, 1 when a picture cannot be made or written (with the system's reason on err)
+// or 2 for bad input. Whether out took the text is the caller's to check.
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

@@ -69,7 +69,7 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
       {"caelix chart --houses = k", {"koch"}},  // --houses=k, as bash splits it
       {"caelix chart --page a", {"aspects", "all"}},
       {"caelix chart --date ", {}},  // a value to type, nothing to offer
-      {"caelix chart --json --s", {"--svg", "--size"}},
+      {"caelix chart --json --s", {"--svg", "--size", "--style"}},
       {"caelix chart --data-dir ch", {"charts"}},  // folders only
       {"caelix chart --svg ch", {"charts", "chart.svg"}},
       {"caelix batch --", {"--help", "--threads", "--pages", "--engine"}},

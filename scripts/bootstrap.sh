@@ -9,6 +9,7 @@ packages=(
   libcli11-dev rapidjson-dev nlohmann-json3-dev
   libfltk1.3-dev
   libswe-dev swe-basic-data
+  libhowardhinnant-date-dev tzdata iso-codes
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy
 )

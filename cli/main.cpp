@@ -5,6 +5,7 @@
 #include "cli/batch_command.h"
 #include "cli/chart_command.h"
 #include "cli/gui_command.h"
+#include "cli/places_command.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ int Run(int argc, char** argv) {
   CLI::App* batch = caelix::AddBatchCommand(app, batchOptions);
   caelix::GuiOptions guiOptions;
   CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
+  caelix::PlacesOptions placesOptions;
+  CLI::App* places = caelix::AddPlacesCommand(app, placesOptions);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -35,6 +38,7 @@ int Run(int argc, char** argv) {
     return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
   }
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
+  if (places->parsed()) return caelix::RunPlacesCommand(placesOptions, std::cout, std::cerr);
   return 2;
 }
 

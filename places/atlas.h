@@ -45,7 +45,7 @@ class Atlas {
   // followed by qualifiers after commas, each a country (code "FR", "FRA" or name "France") or a
   // first-level region (code "IL", ISO code "ON" or name "Illinois"), all of which must hold. Names
   // are compared folded (case, accents and punctuation ignored), alternate names included. Whole-
-  // name matches come first, ranked by population (ten times for a national capital, a tenth for
+  // name matches come first, ranked by population (ten times for a national capital, a fifth for
   // an alternate name); then, for a name of three letters or more, the names it begins, ranked alike.
   std::vector<AtlasMatch> Find(std::string_view query, std::size_t limit) const;
 

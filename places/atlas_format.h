@@ -46,12 +46,12 @@ enum AtlasHeaderField : std::uint32_t {
 };
 
 // The rank of a place among those sharing a key: its population, ten times for a national
-// capital, a tenth for a match on an alternate name (so that Vienna is the Austrian capital and
-// Monaco the principality, not München by its Italian name).
+// capital, a fifth for a match on an alternate name (so that Geneva is Genève rather than
+// Geneva, Illinois, and Monaco the principality, not München by its Italian name).
 inline constexpr std::uint64_t MatchRank(std::uint32_t population, bool capital, bool alternate) {
   std::uint64_t rank = static_cast<std::uint64_t>(population) * 10u;
   if (capital) rank *= 10u;
-  if (alternate) rank /= 10u;
+  if (alternate) rank /= 5u;
   return rank;
 }
 

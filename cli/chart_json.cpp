@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "places/clock_zone.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"
@@ -54,6 +55,58 @@ void WriteInput(JsonWriter& w, const ChartInput& input) {
   w.EndObject();
 }
 
+void TextField(JsonWriter& w, std::string_view key, std::string_view text) {
+  Key(w, key);
+  Text(w, text);
+}
+
+void WriteClock(JsonWriter& w, std::string_view key, const ClockTime& t) {
+  const std::string formatted = FormatClockTime(t);  // "YYYY-MM-DD HH:MM[:SS]"
+  const std::size_t blank = formatted.rfind(' ');
+  Key(w, key);
+  w.StartObject();
+  TextField(w, "date", std::string_view(formatted).substr(0, blank));
+  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  w.EndObject();
+}
+
+void WriteBirthData(JsonWriter& w, const ResolvedBirthData& birth) {
+  const std::string formatted = FormatClockTime(birth.local);
+  const std::size_t blank = formatted.rfind(' ');
+  Key(w, "localTime");
+  w.StartObject();
+  TextField(w, "date", std::string_view(formatted).substr(0, blank));
+  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  TextField(w, "zone", birth.zoneName);
+  TextField(w, "tzdataVersion", TzdataVersion());
+  TextField(w, "abbreviation", birth.reading.abbreviation);
+  Number(w, "offsetSeconds", birth.reading.offsetSeconds);
+  TextField(w, "offset", FormatOffset(birth.reading.offsetSeconds));
+  Key(w, "daylightSaving");
+  w.Bool(birth.reading.daylightSaving);
+  Key(w, "localMeanTime");
+  w.Bool(birth.reading.localMeanTime);
+  Key(w, "chosen");
+  w.Bool(birth.chosen);
+  w.EndObject();
+  WriteClock(w, "ut", birth.ut);
+  if (!birth.place) return;
+  const AtlasPlace& p = *birth.place;
+  Key(w, "place");
+  w.StartObject();
+  TextField(w, "name", p.name);
+  TextField(w, "region", p.regionName);
+  TextField(w, "regionCode", p.regionCode);
+  TextField(w, "country", p.countryName);
+  TextField(w, "countryCode", p.countryCode);
+  Number(w, "latitude", p.latitudeDeg);
+  Number(w, "longitude", p.longitudeDeg);
+  Key(w, "population");
+  w.Uint(p.population);
+  TextField(w, "zone", p.zone);
+  w.EndObject();
+}
+
 void WriteBodies(JsonWriter& w, const ChartResult& result) {
   Key(w, "bodies");
   w.StartArray();
@@ -95,11 +148,12 @@ void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& resul
 }  // namespace
 
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages) {
+                        bool withPages, const ResolvedBirthData* birth) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
   WriteInput(w, input);
+  if (birth) WriteBirthData(w, *birth);
   Number(w, "jdUT", instants.jdUT);
   Number(w, "jde", instants.jde);
   WriteBodies(w, result);

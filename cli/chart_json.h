@@ -5,6 +5,7 @@
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
 #include "chart/compute_chart.h"
+#include "places/birth_data.h"
 
 namespace caelix {
 
@@ -15,7 +16,13 @@ namespace caelix {
 // double precision (shortest text that reads back to the same double). With withPages, then
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
 // shows them (UTF-8, "\r\n" line ends). Written with RapidJSON's streaming writer.
+//
+// With birth (a local time converted, --tz or --place), after "input": "localTime" {"date",
+// "time" as given, "zone", "tzdataVersion", "abbreviation", "offsetSeconds", "offset" ("+02:00"),
+// "daylightSaving", "localMeanTime", "chosen"}, "ut" {"date", "time"}, and when the atlas was
+// used "place" {"name", "region", "regionCode", "country", "countryCode", "latitude", "longitude",
+// "population", "zone"}.
 std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false);
+                        bool withPages = false, const ResolvedBirthData* birth = nullptr);
 
 }  // namespace caelix

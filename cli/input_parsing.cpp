@@ -4,6 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+
+#include "chart/chart_input.h"
+#include "places/coordinates.h"
 
 namespace caelix {
 
@@ -64,7 +68,7 @@ Parsed<ParsedDate> ParseDate(std::string_view text) {
 
 Parsed<ParsedTime> ParseTime(std::string_view text) {
   const std::string accepted = Quoted(text) +
-                               " is not a UT time HH:MM, HH:MM.fraction or HH:MM:SS "
+                               " is not a time HH:MM, HH:MM.fraction or HH:MM:SS "
                                "(hour 0-23, minute and second 0 to under 60)";
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return {std::nullopt, accepted};
@@ -108,19 +112,29 @@ std::optional<double> ParseDecimal(std::string_view text) {
 }
 
 Parsed<double> ParseLongitude(std::string_view text) {
-  const auto v = ParseDecimal(text);
-  if (!v || *v < -360.0 || *v > 360.0) {
-    return {std::nullopt, Quoted(text) + " is not a longitude in degrees from -360 to 360 (east positive)"};
-  }
-  return {*v, {}};
+  const ParsedCoordinate c = ParseCoordinate(text, CoordinateAxis::Longitude);
+  return {c.valueDeg, c.error};
 }
 
 Parsed<double> ParseLatitude(std::string_view text) {
-  const auto v = ParseDecimal(text);
-  if (!v || !(*v > -66.0 && *v < 66.0)) {
-    return {std::nullopt, Quoted(text) + " is not a latitude in degrees strictly between -66 and 66 (north positive)"};
+  const ParsedCoordinate c = ParseCoordinate(text, CoordinateAxis::Latitude);
+  return {c.valueDeg, c.error};
+}
+
+std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseIndex) {
+  constexpr double kPolarCircleDeg = 66.0;
+  constexpr double kCampanusLimitDeg = 89.99;
+  char value[32];
+  std::snprintf(value, sizeof value, "%.4f", latitudeDeg);
+  if (HouseCodeOf(houseIndex) == 'C') {
+    if (std::fabs(latitudeDeg) <= kCampanusLimitDeg) return std::nullopt;
+    return std::string("latitude ") + value + " is beyond ±89.99, where no house system is defined";
   }
-  return {*v, {}};
+  if (latitudeDeg > -kPolarCircleDeg && latitudeDeg < kPolarCircleDeg) return std::nullopt;
+  return std::string("latitude ") + value +
+         " is not strictly between -66 and 66: " + std::string(HouseNameOf(houseIndex)) +
+         " cusps are undefined within the polar circles, where some degrees of the ecliptic never rise; "
+         "Campanus is defined there (--houses campanus)";
 }
 
 Parsed<int> ParseHouseSystem(std::string_view text) {

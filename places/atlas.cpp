@@ -123,8 +123,8 @@ AtlasPlace Atlas::Place(std::uint32_t index) const {
   if (index >= placeCount_) return p;
   const std::uint32_t at = places_ + index * fmt::kPlaceBytes;
   p.index = index;
-  p.latitudeDeg = static_cast<std::int32_t>(U32(at)) * fmt::kCoordinateUnitDeg;
-  p.longitudeDeg = static_cast<std::int32_t>(U32(at + 4)) * fmt::kCoordinateUnitDeg;
+  p.latitudeDeg = static_cast<std::int32_t>(U32(at)) / fmt::kCoordinateUnitsPerDeg;
+  p.longitudeDeg = static_cast<std::int32_t>(U32(at + 4)) / fmt::kCoordinateUnitsPerDeg;
   p.population = U32(at + 8);
   p.name = Text(U32(at + 12));
   const std::uint32_t zoneRegion = U32(at + 16);

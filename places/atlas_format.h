@@ -5,7 +5,7 @@
 //
 //   header      kHeaderBytes: the magic, then the u32 fields of AtlasHeaderField
 //   places      placeCount records of kPlaceBytes, in the order of the GeoNames file:
-//                 i32 latitude, i32 longitude (1e-5 degree), u32 population, u32 name,
+//                 i32 latitude, i32 longitude (degree × 1e5), u32 population, u32 name,
 //                 u16 zone, u16 region (kNoRegion), u16 country, u8 flags (kCapitalFlag), u8 0
 //   key index   keyCount u32 offsets of key records, sorted by key text, then best place first
 //   key records the folded key text, NUL, u32 place index (kAlternateKeyFlag: an alternate name)
@@ -27,7 +27,7 @@ inline constexpr std::uint32_t kRegionBytes = 16;
 inline constexpr std::uint16_t kNoRegion = 0xFFFF;
 inline constexpr std::uint8_t kCapitalFlag = 1;
 inline constexpr std::uint32_t kAlternateKeyFlag = 0x80000000u;
-inline constexpr double kCoordinateUnitDeg = 1e-5;
+inline constexpr double kCoordinateUnitsPerDeg = 1e5;
 
 // The u32 fields of the header, at 8 + 4 * field.
 enum AtlasHeaderField : std::uint32_t {

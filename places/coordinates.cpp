@@ -1,5 +1,6 @@
 #include "places/coordinates.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -14,7 +15,8 @@ enum class Mark { None, Degrees, Minutes, Seconds };
 struct Number {
   double value;
   bool fraction;
-  Mark mark;  // the sign written after it
+  std::size_t wholeDigits;  // before the decimal point
+  Mark mark;                // the sign written after it
 };
 
 // The signs that may follow a number, UTF-8, longest first.
@@ -69,7 +71,8 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
       const auto [stop, ec] =
           std::from_chars(digits.data(), digits.data() + digits.size(), v, std::chars_format::fixed);
       if (ec != std::errc{} || stop != digits.data() + digits.size() || numbers.size() == 3) return bad;
-      numbers.push_back({v, digits.find('.') != std::string_view::npos, Mark::None});
+      const std::size_t point = digits.find('.');
+      numbers.push_back({v, point != std::string_view::npos, std::min(point, digits.size()), Mark::None});
       i = end;
       continue;
     }
@@ -97,7 +100,11 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
   if (numbers.empty()) return bad;
   // The letter stands first, last, or right after the degrees (40N25).
   if (hemisphere != 0 && hemisphereAfter != 0 && hemisphereAfter != 1 && hemisphereAfter != numbers.size()) return bad;
-  if (hemisphere != 0 && hemisphereAfter == 1 && numbers.size() > 1 && numbers[0].fraction) return bad;
+  // 40N25: whole degrees, then minutes of two digits (so that 1e3 is no longitude).
+  if (hemisphere != 0 && hemisphereAfter == 1 && numbers.size() > 1 &&
+      (numbers[0].fraction || numbers[0].mark != Mark::None || numbers[1].wholeDigits != 2)) {
+    return bad;
+  }
   const bool latitude = axis == CoordinateAxis::Latitude;
   if (hemisphere != 0 && (hemisphere == 'N' || hemisphere == 'S') != latitude) {
     return {std::nullopt, Accepted(text, axis, latitude ? " has E or W, not a " : " has N or S, not a ")};

@@ -19,7 +19,7 @@ struct ParsedCoordinate {
 //   signed decimal degrees       40.4168   -3.7038   +51
 //   degrees with a hemisphere    40.4168N  N40.4168  3.7038 W
 //   degrees and minutes          40°25'N   3°42'W   40°25.1'N   40 25 N   -3°42'
-//   the letter between them      40N25     3W42     40N25'01"
+//   the letter between them      40N25     3W42     40N25'01"   (minutes of two digits)
 //   with seconds                 40°25'01"N   40°25'01.5"N
 // Degree signs ° or º or the letter d; minute signs ' or ′; second signs " or ″ or ''. Minutes
 // and seconds are 0 to under 60, only the last number may have a fraction, a sign and a

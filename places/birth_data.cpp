@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/time_scales.h"
 #include "places/clock_zone.h"
 #include "places/coordinates.h"
 
@@ -17,6 +18,13 @@ BirthDataResult Failure(std::string error) { return {std::nullopt, std::move(err
 }  // namespace
 
 BirthDataResult ResolveBirthData(const BirthDataRequest& request) {
+  // A date the calendar has: the Julian day reads back to the same day, month and year.
+  const ClockTime& t = request.local;
+  const CalendarDateValue back = CalendarDate(JulianDay(t.day, t.month, t.year));
+  if (t.month < 1 || t.month > 12 || t.day < 1 || back.day != t.day || back.month != t.month || back.year != t.year ||
+      t.hour < 0 || t.hour > 23 || !(t.minute >= 0.0 && t.minute < 60.0)) {
+    return Failure("time: " + FormatClockTime(t) + " is not a date and time of the calendar");
+  }
   ResolvedBirthData birth;
   birth.local = request.local;
   std::optional<std::string> zoneText = request.zone;
@@ -60,7 +68,7 @@ BirthDataResult ResolveBirthData(const BirthDataRequest& request) {
   birth.zoneName = zone.zone.name;
   const LocalToUtResult r = LocalToUt(request.local, zone.zone, birth.longitudeDeg, request.choice);
   if (r.status == ClockStatus::Error || (r.status != ClockStatus::Unique && !r.chosen)) {
-    return Failure("time: " + r.error);
+    return Failure((r.status == ClockStatus::Error ? "time: " : "clock: ") + r.error);
   }
   birth.reading = r.reading;
   birth.chosen = r.chosen;

@@ -35,13 +35,15 @@ struct ResolvedBirthData {
 // A resolution or the reason it failed.
 struct BirthDataResult {
   std::optional<ResolvedBirthData> value;
-  std::string error;  // starts with the field at fault: "place: ", "tz: ", "lon: ", "lat: ", "time: "
+  // Starts with the field at fault: "place: ", "tz: ", "lon: ", "lat: ", "time: ", or "clock: " for
+  // a repeated or skipped clock time.
+  std::string error;
 };
 
-// Resolves a request: the place through the embedded atlas (a whole-name match is required;
-// otherwise the error lists up to five names it begins), the coordinates through ParseCoordinate,
-// the zone through ParseClockZone, and the local time to UT through LocalToUt. A repeated or
-// skipped time without a choice is an error naming both readings.
+// Resolves a request: the local date and time checked against the chart's calendar, the place through the embedded
+// atlas (a whole-name match is required; otherwise the error lists up to five names it begins), the coordinates through
+// ParseCoordinate, the zone through ParseClockZone, and the local time to UT through LocalToUt. A repeated or skipped
+// time without a choice is an error naming both readings.
 BirthDataResult ResolveBirthData(const BirthDataRequest& request);
 
 // Returns the lines that name what was done, for the text output: "Place: ..." when the atlas was

@@ -9,18 +9,13 @@ namespace caelix {
 
 namespace {
 
-constexpr double kMonthly = 30.0;
-constexpr double kFiveDaily = 5.0;
-
-constexpr TableSeries Monthly(std::span<const std::uint32_t> values, double upperJd) {
-  return TableSeries{values, kMonthly, 1.0 / kMonthly, 2420860.0, upperJd};
+constexpr TableSeries Monthly(std::span<const std::uint32_t> values) {
+  return TableSeries{values, tables::kMonthlyGrid};
 }
 
-constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values, double upperJd) {
-  return TableSeries{values, kFiveDaily, 0.2, 2420810.0, upperJd};
+constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values) {
+  return TableSeries{values, tables::kFiveDailyGrid};
 }
-
-constexpr double kMultiBodyUpperJd = 2459290.0;
 
 struct CodedSeries {
   std::string_view code;
@@ -29,21 +24,21 @@ struct CodedSeries {
 
 // In the order the codes are compared.
 constexpr std::array<CodedSeries, 9> kMultiBody{{
-    {"Ll", Monthly(tables::kLilithValues, kMultiBodyUpperJd)},
-    {"Se", Monthly(tables::kSelenaValues, kMultiBodyUpperJd)},
-    {"Xe", Monthly(tables::kErisValues, kMultiBodyUpperJd)},
-    {"Ei", Monthly(tables::kErisValues, kMultiBodyUpperJd)},
-    {"Sd", Monthly(tables::kSednaValues, kMultiBodyUpperJd)},
-    {"Or", Monthly(tables::kOrcusValues, kMultiBodyUpperJd)},
-    {"Qu", Monthly(tables::kQuaoarValues, kMultiBodyUpperJd)},
-    {"Vr", Monthly(tables::kVarunaValues, kMultiBodyUpperJd)},
-    {"Ix", Monthly(tables::kIxionValues, kMultiBodyUpperJd)},
+    {"Ll", Monthly(tables::kLilithValues)},
+    {"Se", Monthly(tables::kSelenaValues)},
+    {"Xe", Monthly(tables::kErisValues)},
+    {"Ei", Monthly(tables::kErisValues)},
+    {"Sd", Monthly(tables::kSednaValues)},
+    {"Or", Monthly(tables::kOrcusValues)},
+    {"Qu", Monthly(tables::kQuaoarValues)},
+    {"Vr", Monthly(tables::kVarunaValues)},
+    {"Ix", Monthly(tables::kIxionValues)},
 }};
 
-constexpr TableSeries kChiron = Monthly(tables::kChironValues, 2457490.0);
-constexpr TableSeries kEros = FiveDaily(tables::kErosValues, 2457565.0);
-constexpr TableSeries kWaldemath = FiveDaily(tables::kWaldemathValues, 2457890.0);
-constexpr TableSeries kLilithTrue{tables::kLilithTrueValues, 1.0, 1.0, 2420810.0, 2457890.0};
+constexpr TableSeries kChiron = Monthly(tables::kChironValues);
+constexpr TableSeries kEros = FiveDaily(tables::kErosValues);
+constexpr TableSeries kWaldemath = FiveDaily(tables::kWaldemathValues);
+constexpr TableSeries kLilithTrue{tables::kLilithTrueValues, tables::kDailyGrid};
 
 }  // namespace
 

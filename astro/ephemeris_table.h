@@ -14,7 +14,10 @@ class EphemerisTable {
   EphemerisTable() = default;
 };
 
-// Chiron: every 30 days, values for Julian days [2420860, 2457490] (28 Dec 1915 to 11 Apr 2016).
+// The ranges below are those of the grids in astro/tables/table_values.h: from two steps after
+// the first value to three steps before the last.
+
+// Chiron: every 30 days, values for Julian days [2378560, 2488090] (5 Mar 1800 to 21 Jan 2100).
 class ChironTable final : public EphemerisTable {
  public:
   // Returns Chiron's apparent ecliptic longitude of date in degrees, [0, 360), at the Julian day
@@ -22,7 +25,7 @@ class ChironTable final : public EphemerisTable {
   double TableLongitude(double jd) const;
 };
 
-// Eros: every 5 days, values for Julian days [2420810, 2457565] (8 Nov 1915 to 25 Jun 2016).
+// Eros: every 5 days, values for Julian days [2378510, 2488115] (14 Jan 1800 to 15 Feb 2100).
 class ErosTable final : public EphemerisTable {
  public:
   // Returns Eros' apparent ecliptic longitude of date in degrees, [0, 360), or -1.0 outside.
@@ -30,22 +33,22 @@ class ErosTable final : public EphemerisTable {
 };
 
 // Lilith true, the osculating lunar apogee: every day, values for Julian days
-// [2420810, 2457890] (8 Nov 1915 to 16 May 2017).
+// [2378496, 2488127] (31 Dec 1799 to 27 Feb 2100).
 class LilithTrueTable final : public EphemerisTable {
  public:
   // Returns the osculating apogee's ecliptic longitude of date in degrees, [0, 360), or -1.0.
   double TableLongitude(double jd) const;
 };
 
-// Waldemath: every 5 days, values for Julian days [2420810, 2457890].
+// Waldemath: every 5 days, values for Julian days [2378510, 2488115] (14 Jan 1800 to 15 Feb 2100).
 class WaldemathTable final : public EphemerisTable {
  public:
   // Returns Waldemath's ecliptic longitude of date in degrees, [0, 360), or -1.0 outside.
   double TableLongitude(double jd) const;
 };
 
-// Eight bodies every 30 days, values for Julian days [2420860, 2459290] (28 Dec 1915 to
-// 16 Mar 2021), chosen by code: "Ll" Lilith (mean lunar apogee), "Se" Selena, "Xe" or "Ei" Eris,
+// Eight bodies every 30 days, values for Julian days [2378560, 2488090] (5 Mar 1800 to
+// 21 Jan 2100), chosen by code: "Ll" Lilith (mean lunar apogee), "Se" Selena, "Xe" or "Ei" Eris,
 // "Sd" Sedna, "Or" Orcus, "Qu" Quaoar, "Vr" Varuna, "Ix" Ixion.
 class MultiBodyTable final : public EphemerisTable {
  public:

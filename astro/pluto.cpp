@@ -1,9 +1,11 @@
 #include "astro/pluto.h"
 
 #include <cmath>
+#include <optional>
 #include <span>
 
 #include "astro/angles.h"
+#include "astro/pluto_table.h"
 #include "astro/sun.h"
 
 namespace caelix {
@@ -141,6 +143,7 @@ HeliocentricPosition PlutoShortSeries(double jd) {
 
 HeliocentricPosition PlutoHeliocentric(double jd) {
   if (jd >= kPlutoLongSeriesFirstJd && jd <= kPlutoLongSeriesLastJd) return PlutoLongSeries(jd);
+  if (const std::optional<HeliocentricPosition> tabulated = PlutoTablePosition(jd)) return *tabulated;
   return PlutoShortSeries(jd);
 }
 

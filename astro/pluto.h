@@ -1,6 +1,6 @@
 #pragma once
-// Pluto: heliocentric position from a Fourier series in time (1805-2030) or a short series
-// (elsewhere), moved to the Earth with the Sun's position.
+// Pluto: heliocentric position from a Fourier series in time (1805-2030), a tabulated series
+// (1800-1805, 2030-2100) or a short series (elsewhere), moved to the Earth with the Sun's position.
 #include "astro/ecliptic_position.h"
 #include "astro/planet_frame.h"
 
@@ -20,8 +20,8 @@ HeliocentricPosition PlutoLongSeries(double jd);
 // growing less accurate far from 1900 (its T^2 term is unbounded).
 HeliocentricPosition PlutoShortSeries(double jd);
 
-// Returns PlutoLongSeries inside [kPlutoLongSeriesFirstJd, kPlutoLongSeriesLastJd] and
-// PlutoShortSeries outside.
+// Returns PlutoLongSeries inside [kPlutoLongSeriesFirstJd, kPlutoLongSeriesLastJd]; outside it
+// PlutoTablePosition where the tabulated series answers (1800-2100), else PlutoShortSeries.
 HeliocentricPosition PlutoHeliocentric(double jd);
 
 // Returns Pluto's geocentric ecliptic longitude (degrees, [0, 360)) and latitude (degrees,

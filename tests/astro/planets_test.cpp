@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "astro/pluto.h"
+#include "astro/pluto_table.h"
 #include "support/near.h"
 
 namespace caelix {
@@ -108,19 +110,26 @@ TEST(PlutoSeries, HeliocentricReferenceValues) {
 }
 
 TEST(PlutoSeries, SwitchesAtTheInclusiveBounds) {
+  // The long series inside 1805-2030 (both bounds inclusive), the tabulated one outside it as far
+  // as the table reaches (21 January 1800 to 7 February 2100), the short one beyond.
+  enum Series { kLong, kTable, kShort };
   struct Case {
     double jd;
-    bool longSeries;
-  } const cases[] = {{2380322.5, true},  {2462502.5, true}, {2380322.0, false},
-                     {2462503.0, false}, {2451545.0, true}, {2300000.0, false}};
+    Series series;
+  } const cases[] = {{2380322.5, kLong},  {2462502.5, kLong},  {2451545.0, kLong},  {2380322.0, kTable},
+                     {2462503.0, kTable}, {2378517.0, kTable}, {2488107.0, kTable}, {2378516.9, kShort},
+                     {2488107.1, kShort}, {2300000.0, kShort}, {2500000.0, kShort}};
   for (const Case& c : cases) {
     const HeliocentricPosition got = PlutoHeliocentric(c.jd);
-    const HeliocentricPosition want = c.longSeries ? PlutoLongSeries(c.jd) : PlutoShortSeries(c.jd);
-    const HeliocentricPosition other = c.longSeries ? PlutoShortSeries(c.jd) : PlutoLongSeries(c.jd);
+    const std::optional<HeliocentricPosition> tabulated = PlutoTablePosition(c.jd);
+    ASSERT_EQ(c.series != kShort, tabulated.has_value()) << c.jd;
+    const HeliocentricPosition want = c.series == kLong    ? PlutoLongSeries(c.jd)
+                                      : c.series == kTable ? *tabulated
+                                                           : PlutoShortSeries(c.jd);
     EXPECT_EQ(want.longitudeDeg, got.longitudeDeg) << c.jd;
     EXPECT_EQ(want.latitudeDeg, got.latitudeDeg) << c.jd;
     EXPECT_EQ(want.radiusAu, got.radiusAu) << c.jd;
-    EXPECT_NE(other.longitudeDeg, got.longitudeDeg) << c.jd;
+    EXPECT_NE(PlutoShortSeries(c.jd).longitudeDeg == got.longitudeDeg, c.series != kShort) << c.jd;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "astro/pluto.h"
+#include "astro/pluto_table.h"
 #include "chart/compute_chart.h"
 #include "data/swiss_reference_generated.h"
 
@@ -69,7 +70,8 @@ constexpr Bound kBounds[] = {
     {"Neptune 1800-1900, 2100-2300", 44.6, 28.8, 15.8, 9.4},
     {"Neptune 1900-2100", 35.2, 23.8, 12.4, 6.2},
     {"Pluto 1805-2030", 21.7, 5.6, 5.9, 2.0},
-    {"Pluto outside 1805-2030", 4794.7, 1446.8, 1784.2, 470.9},
+    {"Pluto table 1800-1805, 2030-2100", 4.4, 3.1, 1.5, 1.0},
+    {"Pluto short series", 4794.7, 2243.0, 1784.2, 664.9},
     {"MeanNode 1800-1900, 2100-2300", 40.3, 20.0, 13.7, 5.8},
     {"MeanNode 1900-2100", 30.3, 15.5, 11.2, 4.4},
     {"Ascendant", 39.2, 20.4, 0.0, 0.0},
@@ -82,12 +84,17 @@ constexpr Bound kBounds[] = {
 
 double ArcsecBetween(double a, double b, double turn) { return std::fabs(std::remainder(a - b, turn)) * 3600.0; }
 
+// Pluto's rows go by the series that serves the instant.
+std::string PlutoRow(double jde) {
+  if (jde >= kPlutoLongSeriesFirstJd && jde <= kPlutoLongSeriesLastJd) return "Pluto 1805-2030";
+  return PlutoTablePosition(jde) ? "Pluto table 1800-1805, 2030-2100" : "Pluto short series";
+}
+
 std::map<std::string, Tallies> CompareReferenceCharts() {
   std::map<std::string, Tallies> rows;
   for (const SwissReferenceChart& c : kSwissReferenceCharts) {
     const std::string period = c.outsideCentury ? " 1800-1900, 2100-2300" : " 1900-2100";
     const double jde = ComputeInstants(c.day, c.hour, c.minute, c.month, c.year).jde;
-    const bool plutoLong = jde >= kPlutoLongSeriesFirstJd && jde + 1.0 <= kPlutoLongSeriesLastJd;
     for (int h = 0; h < 3; ++h) {
       ChartResult r;
       ComputeChart(c.day, c.hour, c.minute, c.month, c.year, c.longitude, c.latitude, kHouseCodes[h], r);
@@ -98,13 +105,14 @@ std::map<std::string, Tallies> CompareReferenceCharts() {
       if (h > 0) continue;
       for (int b = 0; b < 11; ++b) {
         const BodySlot& s = r[kBodies[b]];
-        std::string row = std::string(BodyKey(kBodies[b])) + period;
-        if (kBodies[b] == BodyId::Pluto) row = plutoLong ? "Pluto 1805-2030" : "Pluto outside 1805-2030";
-        Tallies& t = rows[row];
-        t.longitude.Add(ArcsecBetween(s.longitude, c.body[b][0], 360.0));
-        t.longitude.Add(ArcsecBetween(s.longitudeNext, c.body[b][2], 360.0));
-        t.declination.Add(std::fabs(s.declination - c.body[b][1]) * 3600.0);
-        t.declination.Add(std::fabs(s.declinationNext - c.body[b][3]) * 3600.0);
+        const std::string row = std::string(BodyKey(kBodies[b])) + period;
+        const bool pluto = kBodies[b] == BodyId::Pluto;
+        Tallies& now = rows[pluto ? PlutoRow(jde) : row];
+        Tallies& next = rows[pluto ? PlutoRow(jde + 1.0) : row];
+        now.longitude.Add(ArcsecBetween(s.longitude, c.body[b][0], 360.0));
+        next.longitude.Add(ArcsecBetween(s.longitudeNext, c.body[b][2], 360.0));
+        now.declination.Add(std::fabs(s.declination - c.body[b][1]) * 3600.0);
+        next.declination.Add(std::fabs(s.declinationNext - c.body[b][3]) * 3600.0);
       }
       rows["Ascendant"].longitude.Add(ArcsecBetween(r[BodyId::Ascendant].longitude, c.angle[0], 360.0));
       rows["Midheaven"].longitude.Add(ArcsecBetween(r[BodyId::Midheaven].longitude, c.angle[1], 360.0));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "chart/compute_chart.h"
 #include "support/page_lines.h"
@@ -79,13 +81,40 @@ TEST(PositionsPage, SlotsWithoutValue) {
   }
 }
 
-TEST(PositionsPage, ChartOf1900HasNoTableBodies) {
-  const ChartInput in{1, 6, 1900, 12, 0.0, 14.417, 50.083};
-  const auto lines = PageLines(BuildPositionsText(in, ComputeChart(in)));
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ("1.6.1900 12GMT:00.00,", lines[0]);
-  EXPECT_EQ("D12\t", lines.back().substr(0, 4));
-  EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "--"));
+TEST(PositionsPage, TableBodiesListedFrom1800To2099) {
+  struct Case {
+    ChartInput in;  // day, month, year, hour, minute, longitude, latitude
+    const char* header;
+    std::vector<std::string> tableBodies;  // the labels after the cusps
+  } const cases[] = {
+      {{9, 12, 2026, 12, 0.0, 14.417, 50.083},
+       "9.12.2026 12GMT:00.00,",
+       {"Lilith", "Lilith true", "Selena", "Waldemath", "Chiron", "Eros", "Eris", "Sedna", "Orcus", "Quaoar", "Varuna",
+        "Ixion"}},
+      {{15, 6, 1850, 12, 0.0, 14.417, 50.083},
+       "15.6.1850 12GMT:00.00,",
+       {"Lilith", "Lilith true", "Selena", "Waldemath", "Chiron", "Eros", "Eris", "Sedna", "Orcus", "Quaoar", "Varuna",
+        "Ixion"}},
+      {{1, 1, 1800, 0, 0.0, 14.417, 50.083}, "1.1.1800 0GMT:00.00,", {"Lilith true"}},
+  };
+  for (const Case& c : cases) {
+    const auto lines = PageLines(BuildPositionsText(c.in, ComputeChart(c.in)));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(c.header, lines[0]);
+    const auto cusp12 =
+        std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("D12\t", 0) == 0; });
+    ASSERT_NE(lines.end(), cusp12) << c.header;
+    std::vector<std::string> labels;
+    for (auto it = cusp12 + 1; it != lines.end(); ++it) {
+      if (*it == "--") continue;
+      labels.push_back(it->substr(0, it->find('\t')));
+      // Every table body shows its motion: a tab, the position, a tab, the motion.
+      EXPECT_EQ(2, std::count(it->begin(), it->end(), '\t')) << c.header << ": " << *it;
+    }
+    EXPECT_EQ(c.tableBodies, labels) << c.header;
+    const bool dash = std::find(lines.begin(), lines.end(), "--") != lines.end();
+    EXPECT_EQ(c.tableBodies.front() == "Lilith", dash) << c.header;
+  }
 }
 
 }  // namespace

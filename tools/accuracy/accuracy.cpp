@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "astro/pluto.h"
+#include "astro/pluto_table.h"
 #include "chart/compute_chart.h"
 #include "tools/accuracy/swiss_charts.h"
 
@@ -20,23 +21,29 @@ namespace caelix::tools {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: accuracy [--ephe-path PATH] [--charts N] [--outer-charts N] [--seed S]\n"
+    "usage: accuracy [--ephe-path PATH] [--charts N] [--outer-charts N] [--pluto-charts N] [--seed S]\n"
     "       accuracy --write-reference FILE [--charts N] [--outer-charts N] [--seed S]\n"
     "\n"
     "Compares Sun to Pluto, the mean node, the angles and the cusps of the three house systems\n"
     "of N random charts 1900-2100 (default 2000) and of M charts 1800-1900 and 2100-2300\n"
     "(default 300, half in each) with the Swiss Ephemeris, and prints the differences in\n"
     "seconds of arc, and whether each planet keeps within 0.05 degrees (Pluto inside\n"
-    "1805-2030). Exit status 2 when the ephemeris files do not cover a chart.\n"
+    "1805-2030). Pluto is also shown by the series it comes from, with P more charts in\n"
+    "1800-1805 and 2030-2100 (default 2000, half in each). Exit status 2 when the ephemeris\n"
+    "files do not cover a chart.\n"
     "\n"
     "  --ephe-path PATH        folders of the ephemeris files (default /usr/share/libswe/ephe)\n"
     "  --charts N              charts 1900-2100, 1 to 1000000\n"
     "  --outer-charts M        charts 1800-1900 and 2100-2300, 0 to 1000000\n"
+    "  --pluto-charts P        more charts for Pluto's tabulated series, 0 to 1000000\n"
     "  --seed S                seed of the random charts (default 1)\n"
     "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
     "  --help                  show this text\n";
 
 constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
+// Charts for Pluto's table: from 2 January 1800 (the ephemeris files begin on 1 January, and
+// the apparent place looks back by the light time) to 1805, and from 2030 to 2100.
+constexpr double kJd1800Jan2 = 2378497.5, kJd2030 = 2462502.5;
 constexpr double kLimitArcsec = 0.05 * 3600.0;
 
 // Returns |caelix - swiss| in arcseconds; for an angle (turn 360) the difference is taken
@@ -153,31 +160,71 @@ std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCha
   return draws;
 }
 
-int Report(unsigned long seed, long charts, long outerCharts) {
+std::vector<ChartDraw> DrawPlutoCharts(unsigned long seed, long plutoCharts) {
+  std::mt19937_64 random(seed);
+  random.discard(1000003);  // away from the main draws of the same seed
+  std::vector<ChartDraw> draws;
+  for (long i = 0; i < plutoCharts; ++i) {
+    draws.push_back(i % 2 == 0 ? DrawChart(random, kJd1800Jan2, kPlutoLongSeriesFirstJd)
+                               : DrawChart(random, kJd2030, kJd2100));
+  }
+  return draws;
+}
+
+// Pluto by the series its heliocentric position comes from, one row each; each instant counts
+// in the row of its own series.
+struct PlutoRows {
+  Row longSeries{"Pluto, long series 1805-2030", {}, {}, true};
+  Row tableBefore{"Pluto, table 1800-1805", {}, {}, true};
+  Row tableAfter{"Pluto, table 2030-2100", {}, {}, true};
+  Row shortSeries{"Pluto, short series (before 21 Jan 1800, after 7 Feb 2100)", {}, {}, true};
+
+  Row& At(double jde) {
+    if (jde >= kPlutoLongSeriesFirstJd && jde <= kPlutoLongSeriesLastJd) return longSeries;
+    if (!PlutoTablePosition(jde)) return shortSeries;
+    return jde < kPlutoLongSeriesFirstJd ? tableBefore : tableAfter;
+  }
+  void Add(const ChartDraw& c, const ComparedValues& caelix, const ComparedValues& swiss) {
+    constexpr std::size_t kPlutoRow = 9;
+    const double jde = ComputeInstants(c.day, c.hour, c.minute, c.month, c.year).jde;
+    for (int k = 0; k < 4; k += 2) {
+      Row& row = At(jde + 0.5 * k);
+      row.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
+      row.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
+    }
+  }
+};
+
+// Both sets of values of one chart; false (with a message) when the ephemeris files do not cover it.
+bool Compare(const ChartDraw& c, ComparedValues& caelix, ComparedValues& swiss) {
+  std::string error;
+  if (!SwissValues(c, swiss, error)) {
+    std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
+    return false;
+  }
+  CaelixValues(c, caelix);
+  return true;
+}
+
+int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts) {
   std::vector<bool> outer;
   const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
   Group inner = MakeGroup("1900-2100");
   Group far = MakeGroup("1800-1900 and 2100-2300");
-  Row plutoInside{"Pluto, 1805-2030", {}, {}, true};
-  Row plutoOutside{"Pluto, outside 1805-2030", {}, {}, true};
+  PlutoRows pluto;
   constexpr std::size_t kPlutoRow = 9;
   for (std::size_t i = 0; i < draws.size(); ++i) {
     ComparedValues swiss{};
     ComparedValues caelix{};
-    std::string error;
-    if (!SwissValues(draws[i], swiss, error)) {
-      std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
-      return 2;
-    }
-    CaelixValues(draws[i], caelix);
+    if (!Compare(draws[i], caelix, swiss)) return 2;
     AddChart(outer[i] ? far : inner, caelix, swiss);
-    const double jde = ComputeInstants(draws[i].day, draws[i].hour, draws[i].minute, draws[i].month, draws[i].year).jde;
-    const bool inside = jde >= kPlutoLongSeriesFirstJd && jde + 1.0 <= kPlutoLongSeriesLastJd;
-    Row& pluto = inside ? plutoInside : plutoOutside;
-    for (int k = 0; k < 4; k += 2) {
-      pluto.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
-      pluto.declination.Add(DifferenceArcsec(caelix.body[kPlutoRow][k + 1], swiss.body[kPlutoRow][k + 1], kLinear));
-    }
+    pluto.Add(draws[i], caelix, swiss);
+  }
+  for (const ChartDraw& c : DrawPlutoCharts(seed, plutoCharts)) {
+    ComparedValues swiss{};
+    ComparedValues caelix{};
+    if (!Compare(c, caelix, swiss)) return 2;
+    pluto.Add(c, caelix, swiss);
   }
   swe_close();
 
@@ -185,10 +232,11 @@ int Report(unsigned long seed, long charts, long outerCharts) {
   std::printf("declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
   PrintGroup(inner);
   if (far.charts > 0) PrintGroup(far);
-  Group pluto{"Pluto by series", static_cast<long>(draws.size()), {}};
-  pluto.rows.push_back(plutoInside);
-  pluto.rows.push_back(plutoOutside);
-  PrintGroup(pluto);
+  Group bySeries{"Pluto by series", static_cast<long>(draws.size()) + plutoCharts, {}};
+  for (const Row* row : {&pluto.longSeries, &pluto.tableBefore, &pluto.tableAfter, &pluto.shortSeries}) {
+    bySeries.rows.push_back(*row);
+  }
+  PrintGroup(bySeries);
 
   // The goal: Mercury to Neptune within 0.05 degrees in 1900-2100, Pluto inside its long series.
   std::printf("\nWithin 0.05 deg (180\"), longitude and declination:\n");
@@ -197,8 +245,13 @@ int Report(unsigned long seed, long charts, long outerCharts) {
     std::printf("  %-8s 1900-2100: %s (largest %.1f\")\n", row.name.c_str(), Within(row, kLimitArcsec) ? "yes" : "no",
                 std::max(row.longitude.Max(), row.declination.Max()));
   }
-  std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(plutoInside, kLimitArcsec) ? "yes" : "no",
-              std::max(plutoInside.longitude.Max(), plutoInside.declination.Max()));
+  std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(pluto.longSeries, kLimitArcsec) ? "yes" : "no",
+              std::max(pluto.longSeries.longitude.Max(), pluto.longSeries.declination.Max()));
+  // The tabulated series: within 0.01 degree.
+  for (const Row* row : {&pluto.tableBefore, &pluto.tableAfter}) {
+    std::printf("  %s within 0.01 deg (36\"): %s (largest %.1f\")\n", row->name.c_str(),
+                Within(*row, 36.0) ? "yes" : "no", std::max(row->longitude.Max(), row->declination.Max()));
+  }
   return 0;
 }
 
@@ -279,6 +332,7 @@ int main(int argc, char** argv) {
   std::string referencePath;
   long charts = -1;
   long outerCharts = -1;
+  long plutoCharts = 2000;
   long seed = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -297,6 +351,8 @@ int main(int argc, char** argv) {
         good = ParseCount(value, 1, 1000000, charts);
       } else if (arg == "--outer-charts") {
         good = ParseCount(value, 0, 1000000, outerCharts);
+      } else if (arg == "--pluto-charts") {
+        good = ParseCount(value, 0, 1000000, plutoCharts);
       } else if (arg == "--seed") {
         good = ParseCount(value, 0, 2147483647, seed);
       } else {
@@ -314,5 +370,5 @@ int main(int argc, char** argv) {
   if (!referencePath.empty()) {
     return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts);
   }
-  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts);
+  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, plutoCharts);
 }

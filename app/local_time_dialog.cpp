@@ -116,7 +116,9 @@ void LocalTimeDialog::UseMatch(std::size_t index) {
   EditItem(kLongitudeEdit).SetText(Decimal(chosen_->longitudeDeg, 4));
   EditItem(kLatitudeEdit).SetText(Decimal(chosen_->latitudeDeg, 4));
   EditItem(kZoneEdit).SetText(chosen_->zone);
-  SetStatus(DescribePlace(*chosen_));
+  SetStatus(std::string(chosen_->name) + ", " +
+            std::string(chosen_->countryName.empty() ? chosen_->countryCode : chosen_->countryName) + ": " +
+            std::string(chosen_->zone));
 }
 
 void LocalTimeDialog::SetStatus(const std::string& text) { ItemAs<Static>(kStatusText).SetText(text); }

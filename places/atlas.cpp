@@ -211,10 +211,20 @@ std::vector<AtlasMatch> Atlas::Find(std::string_view query, std::size_t limit) c
     const bool capital = ((U32(at + 20) >> 16) & fmt::kCapitalFlag) != 0;
     candidates.push_back({fmt::MatchRank(U32(at + 8), capital, (ref & fmt::kAlternateKeyFlag) != 0), ref});
   }
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.rank > b.rank; });
-  for (const Candidate& c : candidates) {
-    if (matches.size() == limit) break;
+  // Best first, ties in key order; only as many sorted as are likely needed, all when the
+  // qualifiers or repeated places leave too few of those.
+  const auto better = [](const Candidate& a, const Candidate& b) {
+    return a.rank > b.rank || (a.rank == b.rank && a.ref < b.ref);
+  };
+  std::size_t sorted = std::min(candidates.size(), qualifiers.empty() ? 4 * limit : candidates.size());
+  std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(sorted), candidates.end(),
+                    better);
+  for (std::size_t i = 0; i < candidates.size() && matches.size() < limit; ++i) {
+    if (i == sorted) {
+      std::sort(candidates.begin() + static_cast<std::ptrdiff_t>(sorted), candidates.end(), better);
+      sorted = candidates.size();
+    }
+    const Candidate& c = candidates[i];
     const std::uint32_t place = c.ref & ~fmt::kAlternateKeyFlag;
     if (taken(place) || !Qualifies(place, qualifiers)) continue;
     matches.push_back({Place(place), (c.ref & fmt::kAlternateKeyFlag) != 0, false});

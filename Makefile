@@ -75,7 +75,7 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy: configure
-	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' 'platform/*.cpp' | grep -v _generated | xargs clang-tidy -p $(BUILD_DIR) --quiet
+	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' 'platform/*.cpp' 'places/*.cpp' | grep -v _generated | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
 	@rm -rf $(BUILD_DIR)

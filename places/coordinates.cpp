@@ -45,8 +45,8 @@ std::string Accepted(std::string_view text, CoordinateAxis axis, std::string_vie
 }  // namespace
 
 ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
-  const ParsedCoordinate bad{std::nullopt, Accepted(text, axis)};
-  if (text.size() > 64) return bad;
+  const auto bad = [text, axis] { return ParsedCoordinate{std::nullopt, Accepted(text, axis)}; };
+  if (text.size() > 64) return bad();
   std::vector<Number> numbers;
   char hemisphere = 0;
   std::size_t hemisphereAfter = 0;  // how many numbers came before the letter
@@ -70,7 +70,7 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
       double v = 0.0;
       const auto [stop, ec] =
           std::from_chars(digits.data(), digits.data() + digits.size(), v, std::chars_format::fixed);
-      if (ec != std::errc{} || stop != digits.data() + digits.size() || numbers.size() == 3) return bad;
+      if (ec != std::errc{} || stop != digits.data() + digits.size() || numbers.size() == 3) return bad();
       const std::size_t point = digits.find('.');
       numbers.push_back({v, point != std::string_view::npos, std::min(point, digits.size()), Mark::None});
       i = end;
@@ -79,7 +79,7 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
     bool marked = false;
     for (const MarkText& m : kMarks) {
       if (text.substr(i).starts_with(m.text)) {
-        if (numbers.empty() || numbers.back().mark != Mark::None) return bad;
+        if (numbers.empty() || numbers.back().mark != Mark::None) return bad();
         numbers.back().mark = m.mark;
         i += m.text.size();
         marked = true;
@@ -89,21 +89,22 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
     if (marked) continue;
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (upper == 'N' || upper == 'S' || upper == 'E' || upper == 'W') {
-      if (hemisphere != 0 || sign != 0) return bad;
+      if (hemisphere != 0 || sign != 0) return bad();
       hemisphere = upper;
       hemisphereAfter = numbers.size();
       ++i;
       continue;
     }
-    return bad;
+    return bad();
   }
-  if (numbers.empty()) return bad;
+  if (numbers.empty()) return bad();
   // The letter stands first, last, or right after the degrees (40N25).
-  if (hemisphere != 0 && hemisphereAfter != 0 && hemisphereAfter != 1 && hemisphereAfter != numbers.size()) return bad;
+  if (hemisphere != 0 && hemisphereAfter != 0 && hemisphereAfter != 1 && hemisphereAfter != numbers.size())
+    return bad();
   // 40N25: whole degrees, then minutes of two digits (so that 1e3 is no longitude).
   if (hemisphere != 0 && hemisphereAfter == 1 && numbers.size() > 1 &&
       (numbers[0].fraction || numbers[0].mark != Mark::None || numbers[1].wholeDigits != 2)) {
-    return bad;
+    return bad();
   }
   const bool latitude = axis == CoordinateAxis::Latitude;
   if (hemisphere != 0 && (hemisphere == 'N' || hemisphere == 'S') != latitude) {
@@ -115,15 +116,15 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
   double unit = 1.0;
   for (std::size_t n = 0; n < numbers.size(); ++n) {
     const Number& num = numbers[n];
-    if (num.mark != Mark::None && num.mark != kPlaces[n]) return bad;
-    if (num.fraction && n + 1 != numbers.size()) return bad;
-    if (n > 0 && !(num.value < 60.0)) return bad;
+    if (num.mark != Mark::None && num.mark != kPlaces[n]) return bad();
+    if (num.fraction && n + 1 != numbers.size()) return bad();
+    if (n > 0 && !(num.value < 60.0)) return bad();
     value += num.value * unit;
     unit /= 60.0;
   }
   if (hemisphere == 'S' || hemisphere == 'W' || sign < 0) value = -value;
   const double limit = latitude ? 90.0 : 360.0;
-  if (!std::isfinite(value) || std::fabs(value) > limit) return bad;
+  if (!std::isfinite(value) || std::fabs(value) > limit) return bad();
   return {value, {}};
 }
 

@@ -12,7 +12,8 @@ namespace {
 int Run(int argc, char** argv) {
   CLI::App app{
       "Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
-      "house cusps and tabulated bodies for a date, a UT time and a place."};
+      "house cusps and tabulated bodies for a date, a time (UT, or the local clock of a zone or a town of the "
+      "built-in atlas) and a place."};
   app.require_subcommand(1);
   caelix::ChartOptions chartOptions;
   CLI::App* chart = caelix::AddChartCommand(app, chartOptions);

@@ -32,6 +32,18 @@ Instant MakeInstant(double jd) {
   return Instant{jd, SunPosition(jd), MakeApparentPlaceContext(ComputeNutationOfDate(jd))};
 }
 
+#ifdef CAELIX_REFERENCE_ENGINE
+// The reference build: each apparent place by its plain iteration.
+ApparentPosition ChartApparentPlace(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
+  return ApparentPlace(c, longitudeDeg, latitudeDeg);
+}
+#else
+// The chart's apparent place: the iterations' sines and cosines by angle addition.
+ApparentPosition ChartApparentPlace(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
+  return ApparentPlaceByAngleAddition(c, longitudeDeg, latitudeDeg);
+}
+#endif
+
 // A theory at jd, given the Sun at jd.
 using Theory = EclipticPosition (*)(double jd, const EclipticPosition& sun);
 
@@ -47,16 +59,16 @@ EclipticPosition NodeTheory(double jd, const EclipticPosition&) {
 // returns the raw position at the chart instant.
 EclipticPosition StoreBody(ChartResult& result, BodyId id, Theory theory, const Instant& now, const Instant& next) {
   const EclipticPosition p = theory(now.jd, now.sun);
-  const ApparentPosition a = ApparentPlace(now.apparent, p.longitudeDeg, p.latitudeDeg);
+  const ApparentPosition a = ChartApparentPlace(now.apparent, p.longitudeDeg, p.latitudeDeg);
   const EclipticPosition q = theory(next.jd, next.sun);
-  const ApparentPosition b = ApparentPlace(next.apparent, q.longitudeDeg, q.latitudeDeg);
+  const ApparentPosition b = ChartApparentPlace(next.apparent, q.longitudeDeg, q.latitudeDeg);
   result[id] = BodySlot{a.longitudeDeg, a.declinationDeg, b.longitudeDeg, b.declinationDeg};
   return p;
 }
 
 // Stores the apparent place of a point on the ecliptic at the chart instant.
 void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, const Instant& now) {
-  const ApparentPosition a = ApparentPlace(now.apparent, longitudeDeg, 0.0);
+  const ApparentPosition a = ChartApparentPlace(now.apparent, longitudeDeg, 0.0);
   result[id].longitude = a.longitudeDeg;
   result[id].declination = a.declinationDeg;
 }

@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -52,7 +53,7 @@ double DeltaTSeconds(double jd) {
   if (jd < 2415020.5) return 0.0;
   if (jd <= 2451544.5) {
     const double T = CenturiesSince1900(jd);
-    return 15.1 * std::sin((140.0 * T + 240.7) * DegToRad()) + (15.8 * T + 37.6) * T + 12.3;
+    return 15.1 * SinRad((140.0 * T + 240.7) * DegToRad()) + (15.8 * T + 37.6) * T + 12.3;
   }
   const double w = (2000.0 + (jd - 2451545.0) * 0.0027378507871321013) - 1902.0;
   return (0.00362 * w + 0.319) * w;

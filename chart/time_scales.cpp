@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/time_argument.h"
 #include "astro/trig.h"
+#include "chart/input_rules.h"
 
 namespace caelix {
 
@@ -19,9 +20,7 @@ double JulianDay(double day, double month, double year) {
     m = month;
   }
   double b = 0.0;
-  const bool gregorian =
-      year >= 1583.0 || (year == 1582.0 && (month == 11.0 || month == 12.0 || (month == 10.0 && day > 15.0)));
-  if (gregorian) {
+  if (IsGregorianDate(day, month, year)) {
     const double a = std::trunc(y * 0.01);
     b = 2.0 - a + std::trunc(a * 0.25);
   }

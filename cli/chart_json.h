@@ -2,9 +2,7 @@
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
 #include <string>
 
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
-#include "chart/compute_chart.h"
+#include "chart/chart.h"
 #include "places/birth_data.h"
 
 namespace caelix {
@@ -22,7 +20,6 @@ namespace caelix {
 // "daylightSaving", "localMeanTime", "chosen"}, "ut" {"date", "time"}, and when the atlas was
 // used "place" {"name", "region", "regionCode", "country", "countryCode", "latitude", "longitude",
 // "population", "zone"}.
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false, const ResolvedBirthData* birth = nullptr);
+std::string ChartToJson(const Chart& chart, bool withPages = false, const ResolvedBirthData* birth = nullptr);
 
 }  // namespace caelix

@@ -36,15 +36,6 @@ std::string Quoted(std::string_view s) {
 
 }  // namespace
 
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  if (month != 2) return kDays[month - 1];
-  const bool divisibleBy4 = year % 4 == 0;
-  const bool leap = year < 1583 ? divisibleBy4 : (divisibleBy4 && (year % 100 != 0 || year % 400 == 0));
-  return leap ? 29 : 28;
-}
-
 Parsed<ParsedDate> ParseDate(std::string_view text) {
   const std::string accepted = Quoted(text) +
                                " is not a date YYYY-MM-DD (astronomical year -9999 to 99999, "
@@ -62,7 +53,7 @@ Parsed<ParsedDate> ParseDate(std::string_view text) {
   const auto d = ParseUnsigned(rest.substr(second + 1), 2);
   if (!y || !m || !d) return {std::nullopt, accepted};
   const int year = negative ? -*y : *y;
-  if (*m < 1 || *m > 12 || *d < 1 || *d > DaysInMonth(year, *m)) return {std::nullopt, accepted};
+  if (!kMonthRange.Contains(*m) || *d < 1 || *d > DaysInMonth(year, *m)) return {std::nullopt, accepted};
   return {ParsedDate{year, *m, *d}, {}};
 }
 
@@ -95,7 +86,7 @@ Parsed<ParsedTime> ParseTime(std::string_view text) {
     }
     minute = *m + *s / 60.0;
   }
-  if (!hour || *hour > 23 || !(minute >= 0.0 && minute < 60.0)) return {std::nullopt, accepted};
+  if (!hour || !kHourRange.Contains(*hour) || !IsMinuteInRange(minute)) return {std::nullopt, accepted};
   return {ParsedTime{*hour, minute}, {}};
 }
 
@@ -113,6 +104,9 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
 Parsed<double> ParseLongitude(std::string_view text) {
   const ParsedCoordinate c = ParseCoordinate(text, CoordinateAxis::Longitude);
+  if (c.valueDeg && !IsLongitudeInRange(*c.valueDeg)) {
+    return {std::nullopt, Quoted(text) + " is not a longitude in degrees " + std::string(kLongitudeRangeText)};
+  }
   return {c.valueDeg, c.error};
 }
 
@@ -122,28 +116,24 @@ Parsed<double> ParseLatitude(std::string_view text) {
 }
 
 std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseIndex) {
-  constexpr double kPolarCircleDeg = 66.0;
-  constexpr double kCampanusLimitDeg = 89.99;
+  if (IsLatitudeAllowedFor(latitudeDeg, houseIndex)) return std::nullopt;
   char value[32];
   std::snprintf(value, sizeof value, "%.4f", latitudeDeg);
-  if (HouseCodeOf(houseIndex) == 'C') {
-    if (std::fabs(latitudeDeg) <= kCampanusLimitDeg) return std::nullopt;
-    return std::string("latitude ") + value + " is beyond ±89.99, where no house system is defined";
+  const HouseSystemInfo& houses = HouseSystemOf(houseIndex);
+  if (houses.code == kPolarHouseSystemCode) {
+    return std::string("latitude ") + value + " is not " + std::string(kPolarLatitudeRangeText) +
+           ", where no house system is defined";
   }
-  if (latitudeDeg > -kPolarCircleDeg && latitudeDeg < kPolarCircleDeg) return std::nullopt;
-  return std::string("latitude ") + value +
-         " is not strictly between -66 and 66: " + std::string(HouseNameOf(houseIndex)) +
-         " cusps are undefined within the polar circles, where some degrees of the ecliptic never rise; "
-         "Campanus is defined there (--houses campanus)";
+  return std::string("latitude ") + value + " is not " + std::string(kLatitudeRangeText) + ": " +
+         std::string(houses.name) +
+         " cusps are undefined within the polar circles, where some degrees of the ecliptic never rise; " +
+         std::string(HouseSystemOfCode(kPolarHouseSystemCode)->name) + " is defined there (--houses " +
+         std::string(1, kPolarHouseSystemCode) + ")";
 }
 
 Parsed<int> ParseHouseSystem(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (lower == "placidus" || lower == "p") return {0, {}};
-  if (lower == "campanus" || lower == "c") return {1, {}};
-  if (lower == "koch" || lower == "k") return {2, {}};
-  return {std::nullopt, Quoted(text) + " is not a house system (placidus, campanus, koch, P, C or K)"};
+  if (const auto h = HouseSystemNamed(text)) return {h->index, {}};
+  return {std::nullopt, Quoted(text) + " is not a house system (" + HouseSystemChoicesText() + ")"};
 }
 
 }  // namespace caelix

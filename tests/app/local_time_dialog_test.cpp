@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/main_dialog.h"
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 #include "support/temp_dir.h"
 
 namespace caelix {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/edit_validators.h"
+#include "chart/input_rules.h"
 #include "places/birth_data.h"
 
 namespace caelix {
@@ -12,9 +13,6 @@ namespace {
 
 constexpr unsigned kEditStyle = kEditBorder | kEditAutoHScroll;
 constexpr std::size_t kMatchesShown = 8;
-// The main dialog's latitude edit takes -66 < latitude < 66 whatever the house system.
-constexpr double kMainDialogLatitudeLimitDeg = 66.0;
-
 constexpr TemplateItem kItems[] = {
     {1120, ControlKind::Static, "Place:", 8, 11, 36, 8, kStyleNone},
     {1101, ControlKind::Edit, "", 50, 8, 148, 14, kEditStyle},
@@ -139,10 +137,10 @@ void LocalTimeDialog::OnOK() {
     SetStatus(r.error);
     return;
   }
-  if (!(std::fabs(r.value->latitudeDeg) < kMainDialogLatitudeLimitDeg)) {
-    SetStatus(
-        "lat: the main dialog takes latitudes strictly between -66 and 66; beyond them use caelix chart "
-        "--houses campanus");
+  // The main dialog's latitude edit keeps its range whatever the house system.
+  if (!IsLatitudeInRange(r.value->latitudeDeg)) {
+    SetStatus("lat: the main dialog takes latitudes " + std::string(kLatitudeRangeText) +
+              "; beyond them use caelix chart --houses campanus");
     return;
   }
   result_ = Converted{r.value->ut, r.value->longitudeDeg, r.value->latitudeDeg};

@@ -46,7 +46,10 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
 // with --place or --tz, the text first names the place and the conversion of the local time.
-// Returns the exit status (0, or 2 for bad input, a repeated or skipped local time included).
+// --svg writes the wheel first, replacing the file whole or not at all. Returns the exit status:
+// 0, 1 when the SVG cannot be written (with the system's reason on err) or 2 for bad input (a repeated or skipped local
+// time included).
+// Whether out took the text is the caller's to check.
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

@@ -140,10 +140,15 @@ void WritePages(JsonWriter& w, const Chart& chart) {
 
 }  // namespace
 
-std::string ChartToJson(const Chart& chart, bool withPages, const ResolvedBirthData* birth) {
+std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id,
+                        const ResolvedBirthData* birth) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
+  if (id) {
+    Key(w, "id");
+    Text(w, *id);
+  }
   WriteInput(w, chart.input);
   if (birth) WriteBirthData(w, *birth);
   Number(w, "jdUT", chart.jdUT);

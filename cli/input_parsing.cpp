@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "chart/chart_input.h"
+#include "cli/echoed_text.h"
 #include "places/coordinates.h"
 
 namespace caelix {
@@ -25,14 +26,7 @@ std::optional<int> ParseUnsigned(std::string_view s, std::size_t maxDigits) {
   return v;
 }
 
-std::string Quoted(std::string_view s) {
-  std::string q;
-  q.reserve(s.size() + 2);
-  q.push_back('\'');
-  q.append(s);
-  q.push_back('\'');
-  return q;
-}
+std::string Quoted(std::string_view s) { return QuotedEcho(s); }
 
 }  // namespace
 
@@ -99,7 +93,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
   double v = 0.0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::fixed);
   if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
-  return v;
+  return v + 0.0;  // -0 reads as 0, so that no "-0.00" is ever printed
 }
 
 Parsed<double> ParseLongitude(std::string_view text) {

@@ -123,6 +123,7 @@ ParsedCoordinate ParseCoordinate(std::string_view text, CoordinateAxis axis) {
     unit /= 60.0;
   }
   if (hemisphere == 'S' || hemisphere == 'W' || sign < 0) value = -value;
+  if (value == 0.0) value = 0.0;  // -0 and 0S are 0, shown without a sign
   const double limit = latitude ? 90.0 : 360.0;
   if (!std::isfinite(value) || std::fabs(value) > limit) return bad();
   return {value, {}};

@@ -37,7 +37,8 @@ TEST(ParseCoordinate, ReadsEachFormPeopleCopy) {
       {"40d25'N", kLat, 40.0 + 25.0 / 60.0},                        // d for degrees
       {"151°12'E", kLon, 151.2},                                    //
       {"89.99", kLat, 89.99},                                       //
-      {"-360", kLon, -360.0},                                       //
+      {"-360", kLon, -360.0},
+      {"-0", kLon, 0.0},  //
   };
   for (const FormCase& c : cases) {
     const ParsedCoordinate p = ParseCoordinate(c.text, c.axis);

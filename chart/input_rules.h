@@ -43,6 +43,14 @@ constexpr bool IsLatitudeInRange(double latitudeDeg) {
   return latitudeDeg > -kLatitudeLimitDeg && latitudeDeg < kLatitudeLimitDeg;
 }
 
+// Within the polar circles some degrees of the ecliptic never rise, and the cusps of Placidus and
+// Koch are undefined; Campanus' are defined up to the poles. The command line, batch and the JSON
+// take latitudes up to kPolarLatitudeLimitDeg for the house system of kPolarHouseSystemCode and
+// IsLatitudeInRange's for the others; the main dialog keeps IsLatitudeInRange for all.
+inline constexpr char kPolarHouseSystemCode = 'C';
+inline constexpr double kPolarLatitudeLimitDeg = 89.99;
+inline constexpr std::string_view kPolarLatitudeRangeText = "from -89.99 to 89.99";
+
 // The place a first run starts from, and that stands wherever no stored place is read.
 inline constexpr double kDefaultLongitude = 14.417;
 inline constexpr double kDefaultLatitude = 50.083;
@@ -105,6 +113,15 @@ inline constexpr int kReformDay = 15;
 constexpr bool IsGregorianDate(double day, double month, double year) {
   return year >= kReformYear + 1 || (year == kReformYear && (month == kReformMonth + 1 || month == kReformMonth + 2 ||
                                                              (month == kReformMonth && day > kReformDay)));
+}
+
+// True when the command line and batch take a latitude (degrees) for a house system (choice-box
+// index): from -89.99 to 89.99 for Campanus, strictly between -66 and 66 for the others.
+constexpr bool IsLatitudeAllowedFor(double latitudeDeg, int houseIndex) {
+  if (HouseSystemOf(houseIndex).code == kPolarHouseSystemCode) {
+    return latitudeDeg >= -kPolarLatitudeLimitDeg && latitudeDeg <= kPolarLatitudeLimitDeg;
+  }
+  return IsLatitudeInRange(latitudeDeg);
 }
 
 // True when a year is a leap year: every fourth in the Julian calendar (up to 1582), and in the

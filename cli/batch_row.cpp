@@ -196,6 +196,9 @@ BatchRow ParseBatchRow(std::string_view line, const BatchLayout& layout) {
     const std::string error = rule.read(fields[static_cast<std::size_t>(at)], row);
     if (!error.empty()) return Bad(std::string(rule.what) + ": " + error);
   }
+  if (const auto refusal = CheckLatitudeForHouses(row.input.latitude, row.input.houseIndex)) {
+    return Bad("latitude: " + *refusal);
+  }
   return row;
 }
 

@@ -54,13 +54,27 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart and print it");
   chart->add_option("--date", options.date, "Date YYYY-MM-DD, astronomical year -9999 to 99999 (default: today, UT)")
       ->allow_extra_args(false);
-  chart->add_option("--time", options.time, "UT time HH:MM[.fraction] or HH:MM:SS (default: now)");
+  chart->add_option("--time", options.time,
+                    "Time HH:MM[.fraction] or HH:MM:SS: UT, or the local clock with --tz or --place (default: now)");
+  chart->add_option("--place", options.place,
+                    "Birth town from the built-in atlas, e.g. Madrid, \"Paris, FR\", \"Springfield, IL\": fills the "
+                    "longitude, latitude and zone (see caelix places)");
+  chart->add_option("--tz", options.zone,
+                    "Zone of --date and --time: UT (default without --place), a fixed offset (+05:30, UTC-3), LMT "
+                    "(the place's mean time) or an IANA name (Europe/Madrid; default with --place: the place's)");
+  chart
+      ->add_option("--resolve", options.resolve,
+                   "For a local time that occurs twice or never (daylight saving changes): take the earlier or the "
+                   "later of its two UT readings (default: refuse and name both)")
+      ->check(CLI::IsMember({"earlier", "later"}));
   chart->add_option("--lon", options.longitude,
-                    std::string("Longitude in degrees, east positive, ") + std::string(kLongitudeRangeText) +
-                        " (default: stored place)");
+                    std::string("Longitude, east positive, ") + std::string(kLongitudeRangeText) +
+                        ": -3.7038, 3°42'W or 3W42 (default: the place's, else the stored place)");
   chart->add_option("--lat", options.latitude,
-                    std::string("Latitude in degrees, north positive, ") + std::string(kLatitudeRangeText) +
-                        " (default: stored place)");
+                    std::string("Latitude, north positive: 40.4168, 40°25'N or 40N25; ") +
+                        std::string(kLatitudeRangeText) + ", or " + std::string(kPolarLatitudeRangeText) + " for " +
+                        std::string(HouseSystemOfCode(kPolarHouseSystemCode)->name) +
+                        " (default: the place's, else the stored place)");
   chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)")
       ->type_name(HouseChoices());
   chart
@@ -103,7 +117,29 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   return chart;
 }
 
-std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error) {
+namespace {
+
+// The option a resolution error names by its field prefix ("place: ...").
+std::string BirthDataError(const std::string& error) {
+  static constexpr struct {
+    std::string_view field;
+    const char* option;
+  } kFields[] = {{"place: ", "--place"}, {"tz: ", "--tz"},     {"lon: ", "--lon"},
+                 {"lat: ", "--lat"},     {"time: ", "--time"}, {"clock: ", "--time"}};
+  for (const auto& f : kFields) {
+    if (error.starts_with(f.field)) {
+      std::string message = std::string("caelix chart: ") + f.option + ": " + error.substr(f.field.size());
+      if (f.field == "clock: ") message += "; pick one with --resolve earlier or --resolve later";
+      return message;
+    }
+  }
+  return "caelix chart: " + error;
+}
+
+}  // namespace
+
+std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error,
+                                            std::optional<ResolvedBirthData>* birth) {
   ChartInput in;
   in.day = now.day;
   in.month = now.month;
@@ -136,20 +172,53 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
     in.hour = t.value->hour;
     in.minute = t.value->minute;
   }
-  if (options.longitude) {
-    const auto v = ParseLongitude(*options.longitude);
-    if (!v.value) return fail("--lon", v.error);
-    in.longitude = *v.value;
-  }
-  if (options.latitude) {
-    const auto v = ParseLatitude(*options.latitude);
-    if (!v.value) return fail("--lat", v.error);
-    in.latitude = *v.value;
-  }
   if (options.houses) {
     const auto h = ParseHouseSystem(*options.houses);
     if (!h.value) return fail("--houses", h.error);
     in.houseIndex = *h.value;
+  }
+  if (options.place || options.zone) {
+    if (!options.date || !options.time) {
+      return fail(options.place ? "--place" : "--tz", "give the local clock with --date and --time");
+    }
+    BirthDataRequest request;
+    request.local = {static_cast<int>(in.year), static_cast<int>(in.month), static_cast<int>(in.day),
+                     static_cast<int>(in.hour), in.minute};
+    request.place = options.place;
+    request.zone = options.zone;
+    request.longitude = options.longitude;
+    request.latitude = options.latitude;
+    request.fallbackLongitudeDeg = in.longitude;
+    request.fallbackLatitudeDeg = in.latitude;
+    if (options.resolve) request.choice = *options.resolve == "earlier" ? ClockChoice::Earlier : ClockChoice::Later;
+    const BirthDataResult r = ResolveBirthData(request);
+    if (!r.value) {
+      error = BirthDataError(r.error);
+      return std::nullopt;
+    }
+    in.year = r.value->ut.year;
+    in.month = r.value->ut.month;
+    in.day = r.value->ut.day;
+    in.hour = r.value->ut.hour;
+    in.minute = r.value->ut.minute;
+    in.longitude = r.value->longitudeDeg;
+    in.latitude = r.value->latitudeDeg;
+    if (birth) *birth = r.value;
+  } else {
+    if (options.resolve) return fail("--resolve", "applies to a local time, with --tz or --place");
+    if (options.longitude) {
+      const auto v = ParseLongitude(*options.longitude);
+      if (!v.value) return fail("--lon", v.error);
+      in.longitude = *v.value;
+    }
+    if (options.latitude) {
+      const auto v = ParseLatitude(*options.latitude);
+      if (!v.value) return fail("--lat", v.error);
+      in.latitude = *v.value;
+    }
+  }
+  if (const auto refusal = CheckLatitudeForHouses(in.latitude, in.houseIndex)) {
+    return fail(options.latitude || !options.place ? "--lat" : "--place", *refusal);
   }
   return in;
 }
@@ -268,7 +337,8 @@ std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& opt
 
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
   std::string error;
-  const auto input = ResolveChartInput(options, CurrentUtc(), error);
+  std::optional<ResolvedBirthData> birth;
+  const auto input = ResolveChartInput(options, CurrentUtc(), error, &birth);
   if (!input) {
     err << error << '\n';
     return 2;
@@ -297,8 +367,9 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     }
   }
   if (options.json) {
-    out << ChartToJson(chart, true) << '\n';
+    out << ChartToJson(chart, true, std::nullopt, birth ? &*birth : nullptr) << '\n';
   } else {
+    if (birth) out << DescribeBirthData(*birth) << '\n';
     PrintPages(*page, chart, out);
   }
   return 0;

@@ -6,6 +6,7 @@
 
 #include "chart/chart_input.h"
 #include "cli/chart_svg.h"
+#include "places/birth_data.h"
 #include "platform/clock.h"
 
 namespace CLI {
@@ -21,6 +22,9 @@ struct ChartOptions {
   std::optional<std::string> longitude;
   std::optional<std::string> latitude;
   std::optional<std::string> houses;
+  std::optional<std::string> place;    // an atlas query; fills longitude, latitude and zone
+  std::optional<std::string> zone;     // --tz: the zone of --date and --time (default UT)
+  std::optional<std::string> resolve;  // earlier or later: the reading of a repeated or skipped time
   std::optional<std::string> page;     // positions, elements, quadruplicity, aspects or all
   std::optional<std::string> dataDir;  // the stored files' folder; by default DefaultDataFolder()
   bool json = false;
@@ -40,9 +44,12 @@ struct ChartOptions {
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 
 // Returns the chart input the options ask for: each missing value as the main dialog opens
-// (the clock's UT, then the stored place and house system of the data folder, else the defaults).
-// On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
-std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
+// (the clock's UT, then the stored place and house system of the data folder, else the defaults). With
+// --place or --tz, --date and --time are the local clock and are converted to UT (ResolveBirthData),
+// and birth, when given, receives what was done. On a bad value, returns nothing and sets error to
+// one line naming the option and what it accepts.
+std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error,
+                                            std::optional<ResolvedBirthData>* birth = nullptr);
 
 // Returns the picture options asks for, or nothing with error set to one line naming the option
 // when a value is bad, a picture option comes without --svg or --png, or a modern wheel's option
@@ -51,9 +58,11 @@ std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& opt
 
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
+// with --place or --tz, the text first names the place and the conversion of the local time.
 // --svg and --png write the wheel first, each replacing its file whole or not at all. Returns the
 // exit status: 0, 1 when a picture cannot be made or written (with the system's reason on err)
-// or 2 for bad input. Whether out took the text is the caller's to check.
+// or 2 for bad input (a repeated or skipped local time included). Whether out took the text is
+// the caller's to check.
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

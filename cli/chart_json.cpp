@@ -14,6 +14,7 @@
 #include "cli/version.h"
 #include "ui/pages/chart_aspects.h"
 #include "ui/pages/elements_page.h"
+#include "places/clock_zone.h"
 #include "ui/pages/page_list.h"
 #include "ui/pages/quadruplicity_page.h"
 
@@ -74,6 +75,58 @@ void WriteInput(JsonWriter& w, const ChartInput& input) {
   Text(w, std::string_view(&code, 1));
   Key(w, "houseName");
   Text(w, input.houseName());
+  w.EndObject();
+}
+
+void TextField(JsonWriter& w, std::string_view key, std::string_view text) {
+  Key(w, key);
+  Text(w, text);
+}
+
+void WriteClock(JsonWriter& w, std::string_view key, const ClockTime& t) {
+  const std::string formatted = FormatClockTime(t);  // "YYYY-MM-DD HH:MM[:SS]"
+  const std::size_t blank = formatted.rfind(' ');
+  Key(w, key);
+  w.StartObject();
+  TextField(w, "date", std::string_view(formatted).substr(0, blank));
+  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  w.EndObject();
+}
+
+void WriteBirthData(JsonWriter& w, const ResolvedBirthData& birth) {
+  const std::string formatted = FormatClockTime(birth.local);
+  const std::size_t blank = formatted.rfind(' ');
+  Key(w, "localTime");
+  w.StartObject();
+  TextField(w, "date", std::string_view(formatted).substr(0, blank));
+  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  TextField(w, "zone", birth.zoneName);
+  TextField(w, "tzdataVersion", TzdataVersion());
+  TextField(w, "abbreviation", birth.reading.abbreviation);
+  Number(w, "offsetSeconds", birth.reading.offsetSeconds);
+  TextField(w, "offset", FormatOffset(birth.reading.offsetSeconds));
+  Key(w, "daylightSaving");
+  w.Bool(birth.reading.daylightSaving);
+  Key(w, "localMeanTime");
+  w.Bool(birth.reading.localMeanTime);
+  Key(w, "chosen");
+  w.Bool(birth.chosen);
+  w.EndObject();
+  WriteClock(w, "ut", birth.ut);
+  if (!birth.place) return;
+  const AtlasPlace& p = *birth.place;
+  Key(w, "place");
+  w.StartObject();
+  TextField(w, "name", p.name);
+  TextField(w, "region", p.regionName);
+  TextField(w, "regionCode", p.regionCode);
+  TextField(w, "country", p.countryName);
+  TextField(w, "countryCode", p.countryCode);
+  Number(w, "latitude", p.latitudeDeg);
+  Number(w, "longitude", p.longitudeDeg);
+  Key(w, "population");
+  w.Uint(p.population);
+  TextField(w, "zone", p.zone);
   w.EndObject();
 }
 
@@ -231,7 +284,8 @@ void WritePages(JsonWriter& w, const Chart& chart) {
 
 }  // namespace
 
-std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id) {
+std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id,
+                        const ResolvedBirthData* birth) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 32768 : 24576);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
@@ -245,6 +299,7 @@ std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<
   WriteInput(w, chart.input);
   Key(w, "engine");
   Text(w, EngineName(chart.engine));
+  if (birth) WriteBirthData(w, *birth);
   Number(w, "jdUT", chart.jdUT);
   Number(w, "jde", chart.jde);
   const std::array<double, 12> cusps = TwelveCusps(chart.slots);

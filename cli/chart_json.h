@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/chart.h"
+#include "places/birth_data.h"
 
 namespace caelix {
 
@@ -17,7 +18,13 @@ inline constexpr int kJsonSchemaVersion = 1;
 // "pages" (the four texts exactly as the result dialog shows them, UTF-8 with "\r\n" line ends).
 // A value the chart does not have is null; numbers are the shortest text that reads back to the
 // same double. Written with RapidJSON's writer.
-std::string ChartToJson(const Chart& chart, bool withPages = false,
-                        const std::optional<std::string>& id = std::nullopt);
+//
+// With birth (a local time converted, --tz or --place), after "input": "localTime" {"date",
+// "time" as given, "zone", "tzdataVersion", "abbreviation", "offsetSeconds", "offset" ("+02:00"),
+// "daylightSaving", "localMeanTime", "chosen"}, "ut" {"date", "time"}, and when the atlas was
+// used "place" {"name", "region", "regionCode", "country", "countryCode", "latitude", "longitude",
+// "population", "zone"}.
+std::string ChartToJson(const Chart& chart, bool withPages = false, const std::optional<std::string>& id = std::nullopt,
+                        const ResolvedBirthData* birth = nullptr);
 
 }  // namespace caelix

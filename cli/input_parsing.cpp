@@ -4,8 +4,11 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
+#include "chart/chart_input.h"
 #include "cli/echoed_text.h"
+#include "places/coordinates.h"
 
 namespace caelix {
 
@@ -50,7 +53,7 @@ Parsed<ParsedDate> ParseDate(std::string_view text) {
 
 Parsed<ParsedTime> ParseTime(std::string_view text) {
   const std::string accepted = Quoted(text) +
-                               " is not a UT time HH:MM, HH:MM.fraction or HH:MM:SS "
+                               " is not a time HH:MM, HH:MM.fraction or HH:MM:SS "
                                "(hour 0-23, minute and second 0 to under 60)";
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return {std::nullopt, accepted};
@@ -93,25 +96,33 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return v + 0.0;  // -0 reads as 0, so that no "-0.00" is ever printed
 }
 
-namespace {
-
-// A decimal number of degrees that inRange accepts; the error names what, its range and its sense.
-Parsed<double> ParseDegrees(std::string_view text, bool (*inRange)(double), std::string_view what) {
-  const auto v = ParseDecimal(text);
-  if (!v || !inRange(*v)) return {std::nullopt, Quoted(text) + " is not a " + std::string(what)};
-  return {*v, {}};
-}
-
-}  // namespace
-
 Parsed<double> ParseLongitude(std::string_view text) {
-  return ParseDegrees(text, IsLongitudeInRange,
-                      "longitude in degrees " + std::string(kLongitudeRangeText) + " (east positive)");
+  const ParsedCoordinate c = ParseCoordinate(text, CoordinateAxis::Longitude);
+  if (c.valueDeg && !IsLongitudeInRange(*c.valueDeg)) {
+    return {std::nullopt, Quoted(text) + " is not a longitude in degrees " + std::string(kLongitudeRangeText)};
+  }
+  return {c.valueDeg, c.error};
 }
 
 Parsed<double> ParseLatitude(std::string_view text) {
-  return ParseDegrees(text, IsLatitudeInRange,
-                      "latitude in degrees " + std::string(kLatitudeRangeText) + " (north positive)");
+  const ParsedCoordinate c = ParseCoordinate(text, CoordinateAxis::Latitude);
+  return {c.valueDeg, c.error};
+}
+
+std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseIndex) {
+  if (IsLatitudeAllowedFor(latitudeDeg, houseIndex)) return std::nullopt;
+  char value[32];
+  std::snprintf(value, sizeof value, "%.4f", latitudeDeg);
+  const HouseSystemInfo& houses = HouseSystemOf(houseIndex);
+  if (houses.code == kPolarHouseSystemCode) {
+    return std::string("latitude ") + value + " is not " + std::string(kPolarLatitudeRangeText) +
+           ", where no house system is defined";
+  }
+  return std::string("latitude ") + value + " is not " + std::string(kLatitudeRangeText) + ": " +
+         std::string(houses.name) +
+         " cusps are undefined within the polar circles, where some degrees of the ecliptic never rise; " +
+         std::string(HouseSystemOfCode(kPolarHouseSystemCode)->name) + " is defined there (--houses " +
+         std::string(1, kPolarHouseSystemCode) + ")";
 }
 
 Parsed<int> ParseHouseSystem(std::string_view text) {

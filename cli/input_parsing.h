@@ -32,17 +32,24 @@ struct Parsed {
 // "-0044-03-15"), month 1-12 and day 1 to the month's length.
 Parsed<ParsedDate> ParseDate(std::string_view text);
 
-// HH:MM, HH:MM.fraction or HH:MM:SS in UT: hour 0-23, minute 0 <= m < 60, second 0 <= s < 60.
+// HH:MM, HH:MM.fraction or HH:MM:SS (UT, or the local clock with a zone): hour 0-23, minute 0 <= m < 60, second 0 <= s
+// < 60.
 Parsed<ParsedTime> ParseTime(std::string_view text);
 
 // A plain decimal number (no exponent, no infinity or NaN), the whole text; -0 gives 0.
 std::optional<double> ParseDecimal(std::string_view text);
 
-// Longitude in degrees, east positive, within the input rules' range.
+// Longitude in degrees, east positive, within the input rules' range, in any form ParseCoordinate
+// reads (-3.7038, 3°42'W, 3W42).
 Parsed<double> ParseLongitude(std::string_view text);
 
-// Latitude in degrees, north positive, within the input rules' range.
+// Latitude in degrees, north positive, -90 to 90, in any form ParseCoordinate reads (40.4168,
+// 40°25'N, 40N25); whether the house system allows it is CheckLatitudeForHouses' question.
 Parsed<double> ParseLatitude(std::string_view text);
+
+// The latitudes the command line and batch take for a house system (IsLatitudeAllowedFor):
+// returns the refusal, naming why and suggesting Campanus within the polar circles, or nothing.
+std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseIndex);
 
 // A house system by name or code, in any case (HouseSystemNamed); returns the choice-box index.
 Parsed<int> ParseHouseSystem(std::string_view text);

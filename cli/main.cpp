@@ -13,6 +13,7 @@
 #include "cli/echoed_text.h"
 #include "cli/gui_command.h"
 #include "cli/version.h"
+#include "cli/places_command.h"
 #include "platform/descriptor_streams.h"
 
 namespace {
@@ -35,7 +36,8 @@ std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
 int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   CLI::App app{
       "Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
-      "house cusps and tabulated bodies for a date, a UT time and a place."};
+      "house cusps and tabulated bodies for a date, a time (UT, or the local clock of a zone or a town of the "
+      "built-in atlas) and a place."};
   app.require_subcommand(1);
   app.set_version_flag("--version", caelix::VersionText(),
                        "Print the version and the data sets' versions and licences");
@@ -47,6 +49,8 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
   caelix::CompletionOptions completionOptions;
   CLI::App* completion = caelix::AddCompletionCommand(app, completionOptions);
+  caelix::PlacesOptions placesOptions;
+  CLI::App* places = caelix::AddPlacesCommand(app, placesOptions);
   if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
     std::cerr << unknown << '\n';
     return 2;
@@ -68,6 +72,7 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, in, out, std::cerr);
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
   if (completion->parsed()) return caelix::RunCompletionCommand(completionOptions, app, out);
+  if (places->parsed()) return caelix::RunPlacesCommand(placesOptions, out, std::cerr);
   return 2;
 }
 

@@ -86,7 +86,7 @@ bool Dialog::PressMnemonic(char letter) {
     PressButton(c->Id());
     return true;
   }
-  return false;
+  return OnAccelerator(wanted);
 }
 
 void Dialog::PressEnter() {

@@ -115,7 +115,8 @@ class Dialog : private ControlOwner {
 
   // The user's actions, as every backend delivers them.
   void PressButton(int controlId);
-  // Alt with a letter: presses the button whose mnemonic it is; false when none.
+  // Alt with a letter: presses the button whose mnemonic it is, else offers the letter to the
+  // dialog's own shortcuts (OnAccelerator); false when nothing took it.
   bool PressMnemonic(char letter);
   // Enter: presses the default button, or the OK button when there is no default.
   void PressEnter();
@@ -145,6 +146,11 @@ class Dialog : private ControlOwner {
   // Routes a notification to the message table; returns false when no entry matched.
   virtual bool OnNotify(const Notification& n) {
     (void)n;
+    return false;
+  }
+  // Alt with a lower-case letter that no button has; returns true when the dialog took it.
+  virtual bool OnAccelerator(char letter) {
+    (void)letter;
     return false;
   }
   virtual void OnOK() { EndDialog(kIdOk); }

@@ -10,6 +10,7 @@ packages=(
   libfltk1.3-dev librsvg2-dev fonts-dejavu-core
   liberfa-dev libsleef-dev
   libswe-dev swe-basic-data
+  libhowardhinnant-date-dev tzdata iso-codes
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy
   man-db zsh desktop-file-utils python3-jsonschema

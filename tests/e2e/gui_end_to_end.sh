@@ -2,7 +2,7 @@
 # End to end on a real desktop window: caelix gui on a virtual X server, driven with xdotool
 # like a person would: type a date, Alt+C, read the result window's text through the clipboard,
 # Alt+B, check the three stored files, start again and recall the input from the history list,
-# then open its chart window with Alt+R and click on the Sun.
+# then open its chart window with Alt+R and click on the Sun; last, the local-time helper (Alt+L).
 # Screenshots go to the folder given. Exit 77 (skipped) when a tool is missing.
 # Usage: gui_end_to_end.sh CAELIX SCREENSHOT_DIR
 set -euo pipefail
@@ -185,4 +185,48 @@ named=$(status)
 [[ $named == "28.2.2006 17GMT:42.50, 50.08° 14.42° " ]] || fail "a click on the centre named '$named'"
 xdotool key Escape
 wait_window 'Horoskop:' gone || fail "Escape left the chart window open"
+
+# The "Local time and place" helper: Alt+L in the main dialog, a town typed (its zone and
+# coordinates fill in from the list), the local clock time of 14 July 1985, 09:20, Enter; the
+# main dialog's edits then hold 07:20 UT and Madrid's coordinates. A new run: once the chart
+# window has been closed with Escape, the next dialog this host opens does not show on top.
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+start_gui
+xdotool key alt+l
+helper=$(wait_window 'Local time and place') || fail "Alt+L opened no window named 'Local time and place'"
+xdotool windowraise "$helper"
+xdotool windowfocus --sync "$helper"
+sleep 0.3
+# A click in the place field (50, 8 in dialog units; 1.75 pixels each, times the scale).
+xdotool mousemove --window "$helper" 200 26 click 1
+sleep 0.2
+xdotool type --delay 40 Madrid
+xdotool key Tab
+for value in 14 7 1985 9 20; do
+  xdotool key Tab
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 40 "$value"
+done
+xdotool key Tab
+zone=$(copy_focused)
+[[ $zone == Europe/Madrid ]] || fail "typing Madrid left the zone at '$zone'"
+import -window root "$shots/gui_local_time.png"
+xdotool key Return
+wait_window 'Local time and place' gone || fail "Enter left the helper open"
+xdotool windowfocus --sync "$main"
+sleep 0.3
+xdotool mousemove --window "$main" 129 45 click 1
+day=$(copy_focused)
+[[ $day == 14 ]] || fail "the helper left the day edit at '$day'"
+for _ in 1 2 3; do xdotool key Tab; done
+hour=$(copy_focused)
+[[ $hour == 7 ]] || fail "the helper left the hour edit at '$hour' (07:20 UT wanted)"
+xdotool key Tab
+minute=$(copy_focused)
+[[ $minute == 20.00 ]] || fail "the helper left the minute edit at '$minute'"
+xdotool key Tab
+longitude=$(copy_focused)
+[[ $longitude == -3.7026 ]] || fail "the helper left the longitude edit at '$longitude'"
+import -window root "$shots/gui_after_local_time.png"
 echo "gui end to end: passed; screenshots in $shots"

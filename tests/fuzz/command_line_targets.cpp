@@ -24,22 +24,24 @@ void RequireInRange(const ChartInput& in) {
   CAELIX_FUZZ_REQUIRE(in.hour >= 0 && in.hour <= 23);
   CAELIX_FUZZ_REQUIRE(in.minute >= 0.0 && in.minute < 60.0);
   CAELIX_FUZZ_REQUIRE(in.longitude >= -360.0 && in.longitude <= 360.0);
-  CAELIX_FUZZ_REQUIRE(in.latitude > -66.0 && in.latitude < 66.0);
+  // Within the polar circles only for Campanus, to ±89.99.
+  const bool campanus = in.houseCode() == 'C';
+  CAELIX_FUZZ_REQUIRE(campanus ? std::fabs(in.latitude) <= 89.99 : (in.latitude > -66.0 && in.latitude < 66.0));
   CAELIX_FUZZ_REQUIRE(in.houseIndex >= 0 && in.houseIndex <= 2);
 }
 
 }  // namespace
 
 int ChartArgumentsTarget(const std::uint8_t* data, std::size_t size) {
-  // The first byte says which of the five options are given; the lines after it are their values.
+  // The first byte says which of the seven options are given; the lines after it are their values.
   if (size == 0) return 0;
   const unsigned given = data[0];
   const std::vector<std::string> lines = SplitLines(data + 1, size - 1);
   ChartOptions options;
   options.dataDir = ScratchDir().string();
-  std::optional<std::string>* fields[] = {&options.date, &options.time, &options.longitude, &options.latitude,
-                                          &options.houses};
-  for (std::size_t i = 0; i < 5 && i < lines.size(); ++i) {
+  std::optional<std::string>* fields[] = {&options.date,   &options.time,  &options.longitude, &options.latitude,
+                                          &options.houses, &options.place, &options.zone};
+  for (std::size_t i = 0; i < std::size(fields) && i < lines.size(); ++i) {
     if (given & (1u << i)) *fields[i] = lines[i];
   }
   std::string error;

@@ -99,7 +99,7 @@ TEST(CommandLine, TheManualPageRendersWithoutWarningsAndNamesEveryOption) {
   // Each command and each of its options, as --help lists them, is on the page.
   const std::string source = ReadWhole(page);
   const std::regex option("--([a-z][a-z-]*)");
-  for (const char* command : {"chart", "batch", "gui", "completion"}) {
+  for (const char* command : {"chart", "batch", "places", "gui", "completion"}) {
     EXPECT_NE(std::string::npos, source.find(std::string(".SS \"caelix ") + command + "\"")) << command;
     const std::string help = RunCaelix(std::string(command) + " --help").out;
     for (std::sregex_iterator m(help.begin(), help.end(), option), end; m != end; ++m) {

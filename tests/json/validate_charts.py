@@ -132,6 +132,19 @@ for what, count in seen.items():
     if count == 0:
         fail(f"no chart had a {what}")
 
+# Charts from the local clock and the atlas, and a Campanus chart within the polar circle.
+for args in (["--date=1985-07-14", "--time=09:20", "--place=Madrid"],
+             ["--date=1900-01-01", "--time=12:00", "--tz=LMT", "--lon=2.35", "--lat=48.85"],
+             ["--date=2000-01-01", "--time=12:00", "--place=Tromso", "--houses=C"]):
+    one = subprocess.run([caelix, "chart", "--json"] + args, capture_output=True, text=True, check=False)
+    if one.returncode != 0:
+        fail(f"{args}: exited {one.returncode}: {one.stderr[:300]}")
+        continue
+    chart = json.loads(one.stdout)
+    if "localTime" not in chart or "ut" not in chart:
+        fail(f"{args}: no localTime or ut")
+    check_chart(" ".join(args), chart)
+
 # chart --json writes the same object as batch for the same row.
 for row, line in list(zip(rows, lines))[:4]:
     date, time, lon, lat, houses = row.split(",")

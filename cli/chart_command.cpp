@@ -49,9 +49,11 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
   in.minute = now.second * (1.0 / 60.0) + now.minute;
   in.longitude = kDefaultLongitude;
   in.latitude = kDefaultLatitude;
-  LoadPlace(options.dataDir, in.longitude, in.latitude);
   in.houseIndex = 0;
-  LoadHouseIndex(options.dataDir, in.houseIndex);
+  if (options.storedDefaults) {
+    LoadPlace(options.dataDir, in.longitude, in.latitude);
+    LoadHouseIndex(options.dataDir, in.houseIndex);
+  }
 
   auto fail = [&error](const char* option, const std::string& why) {
     error = std::string("caelix chart: ") + option + ": " + why;

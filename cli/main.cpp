@@ -1,10 +1,11 @@
-// caelix: natal charts from the command line (chart, batch) and in desktop windows (gui).
+// caelix: natal charts from the command line (chart, batch), in desktop windows (gui) and over HTTP (serve).
 #include <CLI/CLI.hpp>
 #include <iostream>
 
 #include "cli/batch_command.h"
 #include "cli/chart_command.h"
 #include "cli/gui_command.h"
+#include "web/serve_command.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ int Run(int argc, char** argv) {
   CLI::App* batch = caelix::AddBatchCommand(app, batchOptions);
   caelix::GuiOptions guiOptions;
   CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
+  caelix::ServeOptions serveOptions;
+  CLI::App* serve = caelix::AddServeCommand(app, serveOptions);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -35,6 +38,7 @@ int Run(int argc, char** argv) {
     return caelix::RunBatchCommand(batchOptions, std::cin, std::cout, std::cerr);
   }
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
+  if (serve->parsed()) return caelix::RunServeCommand(serveOptions, std::cout, std::cerr);
   return 2;
 }
 

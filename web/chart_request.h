@@ -1,0 +1,59 @@
+#pragma once
+// One chart request of the web API turned into what `caelix chart` would have been typed: the
+// same options, the same parsers and the same messages, without the stored files of a data folder.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/chart_input.h"
+#include "cli/chart_command.h"
+#include "platform/clock.h"
+
+namespace caelix {
+
+// One parameter as the query or the JSON body gives it.
+struct RequestParam {
+  std::string name;
+  std::string value;
+};
+using RequestParams = std::vector<RequestParam>;
+
+// A refused request: the parameter at fault ("date", "body") and why, in the command line's words.
+struct ParamError {
+  std::string parameter;
+  std::string message;
+};
+
+// What the chart endpoints take: the chart options and, for the pictures, the side in pixels.
+struct ChartRequest {
+  ChartOptions options;
+  int size = kDefaultSvgSize;
+};
+
+template <typename T>
+struct RequestResult {
+  std::optional<T> value;
+  ParamError error;  // when value is empty
+};
+
+// Returns the request the parameters make: each chart parameter (date, time, lon, lat, houses)
+// into the option of the same name, size too when withSize. An unknown or repeated name is refused;
+// the values are checked later, by ResolveChartRequest.
+RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withSize);
+
+// Returns the chart input of a request as `caelix chart` resolves its options: a missing date or
+// time is now's (UT), a missing place or house system the built-in default; no file is read. A
+// bad value is refused with the command line's reason, naming the parameter.
+RequestResult<ChartInput> ResolveChartRequest(const ChartRequest& request, const UtcDateTime& now);
+
+// Splits one of the command line's error lines ("caelix chart: --lon: why") into the parameter
+// ("lon") and the reason ("why"); a line of another shape is kept whole as the reason.
+ParamError ParamErrorFromCommandLine(std::string_view line);
+
+// Returns the parameters of a JSON object body ({"date": "2000-01-01", "lat": 50.083}): each
+// value a string, or a number taken as it is written. Anything else is refused, naming "body" or
+// the parameter.
+RequestResult<RequestParams> ParamsFromJsonBody(std::string_view body);
+
+}  // namespace caelix

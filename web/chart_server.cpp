@@ -134,7 +134,15 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
   httplib::Server& s = *server_;
   s.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
   s.set_payload_max_length(kMaxBodyBytes);
+  // SO_REUSEADDR alone: httplib's default SO_REUSEPORT would let a second server share the port
+  // with this one, each answering some of the requests.
+  s.set_socket_options([](socket_t sock) {
+    int yes = 1;
+    ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
+  // Long enough for a page's requests; an idle connection holds its thread, and a stop waits for it.
   s.set_keep_alive_max_count(1000);
+  s.set_keep_alive_timeout(2);
   s.set_default_headers({{"X-Content-Type-Options", "nosniff"},
                          {"Cache-Control", "no-store"},
                          {"Content-Security-Policy",

@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test bench accuracy accuracy-reference tables sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test bench load accuracy accuracy-reference tables sanitize fuzz format tidy clean
 
 all: build
 
@@ -29,6 +29,12 @@ bench: build
 	@cmake --build --preset $(PRESET) --target caelix_bench caelix_libm_census
 	@./$(BUILD_DIR)/bench/caelix_bench
 	@./$(BUILD_DIR)/bench/caelix_libm_census
+
+# caelix serve under wrk: requests per second and latency against caelix batch, then a soak of good
+# and bad requests mixed (docs/performance.md). LOAD_SECONDS per run.
+LOAD_SECONDS ?= 10
+load: build
+	@tools/serve-load/load_test.sh ./$(BUILD_DIR)/caelix $(LOAD_SECONDS)
 
 # Recomputes the committed table series (astro/tables/) with the Swiss Ephemeris.
 tables: configure

@@ -134,6 +134,9 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
   httplib::Server& s = *server_;
   s.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
   s.set_payload_max_length(kMaxBodyBytes);
+  // Headers and body go out in separate writes: without this, Nagle's algorithm holds the body
+  // until the client's delayed acknowledgement, some 40 ms.
+  s.set_tcp_nodelay(true);
   // SO_REUSEADDR alone: httplib's default SO_REUSEPORT would let a second server share the port
   // with this one, each answering some of the requests.
   s.set_socket_options([](socket_t sock) {

@@ -1,7 +1,10 @@
 #include "web/json_replies.h"
 
+#include <rapidjson/encodings.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
+
+#include <algorithm>
 
 namespace caelix {
 
@@ -9,9 +12,34 @@ namespace {
 
 using JsonWriter = rapidjson::Writer<rapidjson::StringBuffer>;
 
+// Returns text with each byte that does not begin a valid UTF-8 character replaced by U+FFFD: a
+// request's bytes come back in the messages, and JSON must be UTF-8.
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // One character at most four bytes long, copied so that the validator stops at its end.
+    char bytes[5] = {};
+    const std::size_t available = std::min<std::size_t>(4, text.size() - i);
+    text.copy(bytes, available, i);
+    rapidjson::StringStream in(bytes);
+    rapidjson::StringBuffer ignored;
+    if (rapidjson::UTF8<>::Validate(in, ignored) && in.Tell() <= available) {
+      out.append(text.substr(i, in.Tell()));
+      i += in.Tell();
+    } else {
+      out.append("\xEF\xBF\xBD");
+      ++i;
+    }
+  }
+  return out;
+}
+
 void Pair(JsonWriter& w, std::string_view key, std::string_view text) {
   w.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
-  w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  const std::string valid = ValidUtf8(text);
+  w.String(valid.data(), static_cast<rapidjson::SizeType>(valid.size()));
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ int EditTextsTarget(const std::uint8_t* data, std::size_t size);
 int ChartArgumentsTarget(const std::uint8_t* data, std::size_t size);
 // `caelix batch`: the bytes as one row (the first byte chooses whether it is the first line).
 int BatchRowTarget(const std::uint8_t* data, std::size_t size);
+// `caelix serve`: the bytes as a chart request's JSON body (the first byte chooses a picture's).
+int WebRequestTarget(const std::uint8_t* data, std::size_t size);
 
 struct NamedTarget {
   std::string_view name;  // also the folder of its corpus
@@ -29,8 +31,9 @@ struct NamedTarget {
 };
 
 inline constexpr NamedTarget kTargets[] = {
-    {"house_file", HouseFileTarget}, {"place_file", PlaceFileTarget},           {"history_file", HistoryFileTarget},
-    {"edit_texts", EditTextsTarget}, {"chart_arguments", ChartArgumentsTarget}, {"batch_row", BatchRowTarget},
+    {"house_file", HouseFileTarget},   {"place_file", PlaceFileTarget},           {"history_file", HistoryFileTarget},
+    {"edit_texts", EditTextsTarget},   {"chart_arguments", ChartArgumentsTarget}, {"batch_row", BatchRowTarget},
+    {"web_request", WebRequestTarget},
 };
 
 // Reports a broken check: aborts under libFuzzer, throws in the corpus replay.

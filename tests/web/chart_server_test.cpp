@@ -145,6 +145,8 @@ TEST_F(ChartServerTest, EveryErrorHasItsStatusAndAJsonBody) {
       {"GET", "/api/v1/chart.svg?size=40", "", 400, "size"},
       {"POST", "/api/v1/chart.svg", R"({"size": 9000})", 400, "size"},
       {"GET", "/api/v1/chart?lat=%00", "", 400, "lat"},
+      {"GET", "/api/v1/chart?lat=%ff%c3", "", 400, "lat"},
+      {"GET", "/api/v1/chart?%ff=1", "", 400, "\xef\xbf\xbd"},
   };
   auto client = server_->Client();
   for (const auto& c : cases) {

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <limits>
 #include <thread>
 
 #include "chart/compute_chart.h"
@@ -138,13 +139,15 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
   // until the client's delayed acknowledgement, some 40 ms.
   s.set_tcp_nodelay(true);
   // SO_REUSEADDR alone: httplib's default SO_REUSEPORT would let a second server share the port
-  // with this one, each answering some of the requests.
-  s.set_socket_options([](socket_t sock) {
+  // with this one, each answering some of the requests. The socket is kept to widen its backlog.
+  s.set_socket_options([this](socket_t sock) {
     int yes = 1;
     ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    listenSocket_ = sock;
   });
-  // Long enough for a page's requests; an idle connection holds its thread, and a stop waits for it.
-  s.set_keep_alive_max_count(1000);
+  // A busy connection stays open (closing it every n requests makes all of a client's connections
+  // reconnect at once); an idle one holds its thread, and a stop waits for it, up to 2 s.
+  s.set_keep_alive_max_count(std::numeric_limits<std::size_t>::max());
   s.set_keep_alive_timeout(2);
   s.set_default_headers({{"X-Content-Type-Options", "nosniff"},
                          {"Cache-Control", "no-store"},
@@ -177,13 +180,18 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
 ChartServer::~ChartServer() = default;
 
 std::optional<int> ChartServer::Bind(const std::string& host, int port) {
+  int bound = port;
   if (port == 0) {
-    const int bound = server_->bind_to_any_port(host);
+    bound = server_->bind_to_any_port(host);
     if (bound <= 0) return std::nullopt;
-    return bound;
+  } else if (!server_->bind_to_port(host, port)) {
+    return std::nullopt;
   }
-  if (!server_->bind_to_port(host, port)) return std::nullopt;
-  return port;
+  // httplib listens with a backlog of 5: a burst of new connections overflows it, and a connection
+  // dropped there waits for TCP's retransmission, 200 ms to seconds. Linux takes a second listen
+  // on a listening socket as a new backlog.
+  ::listen(listenSocket_, SOMAXCONN);
+  return bound;
 }
 
 bool ChartServer::Run() {

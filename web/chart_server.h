@@ -40,6 +40,7 @@ class ChartServer {
 
  private:
   std::unique_ptr<httplib::Server> server_;
+  int listenSocket_ = -1;  // the last socket httplib made to listen on, the one bound
   std::atomic<bool> stopRequested_{false};
   std::atomic<bool> running_{false};  // Run has begun and not yet returned
 };

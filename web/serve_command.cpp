@@ -4,6 +4,8 @@
 #include <signal.h>
 
 #include <CLI/CLI.hpp>
+#include <atomic>
+#include <ctime>
 #include <ostream>
 #include <thread>
 
@@ -34,7 +36,7 @@ std::string PageUrl(const std::string& host, int port) {
 }  // namespace
 
 int RunServeCommand(const ServeOptions& options, std::ostream& out, std::ostream& err) {
-  // SIGINT and SIGTERM are taken by one thread with sigwait: blocked here, before any other thread
+  // SIGINT and SIGTERM are taken by one thread with sigtimedwait: blocked here, before any other thread
   // starts, so that every thread of the server inherits the mask.
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
@@ -52,16 +54,23 @@ int RunServeCommand(const ServeOptions& options, std::ostream& out, std::ostream
   }
   out << "caelix serve: " << PageUrl(options.bind, *port) << " (Ctrl+C stops)" << std::endl;
 
-  std::thread watcher([&server, &stopSignals] {
-    int signal = 0;
-    sigwait(&stopSignals, &signal);
-    server.Stop();
+  std::atomic<bool> finished{false};
+  std::thread watcher([&server, &stopSignals, &finished] {
+    const timespec poll{0, 100'000'000};
+    while (!finished.load()) {
+      if (sigtimedwait(&stopSignals, nullptr, &poll) > 0) {
+        server.Stop();
+        return;
+      }
+    }
   });
   const bool served = server.Run();
-  // Wakes the watcher when no signal came (the server could not listen).
-  server.Stop();
-  pthread_kill(watcher.native_handle(), SIGTERM);
+  finished.store(true);
   watcher.join();
+  // A second Ctrl+C during the stop is taken here, not by the restored default action.
+  const timespec now{0, 0};
+  while (sigtimedwait(&stopSignals, nullptr, &now) > 0) {
+  }
   pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);
   if (!served) {
     err << "caelix serve: cannot listen on " << options.bind << " port " << *port << '\n';

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "chart/input_rules.h"
+
 namespace caelix {
 
 int TextToInteger(std::string_view text) {
@@ -60,9 +62,10 @@ bool IntegerWithin(std::string_view text, int lower, int upper) {
 
 }  // namespace
 
-bool AcceptsDay(std::string_view text) { return IntegerWithin(text, 0, 31); }
-bool AcceptsMonth(std::string_view text) { return IntegerWithin(text, 0, 12); }
-bool AcceptsHour(std::string_view text) { return IntegerWithin(text, 0, 23); }
+// Day and month take 0 while typing (the first digit of "05").
+bool AcceptsDay(std::string_view text) { return IntegerWithin(text, 0, kDayRange.max); }
+bool AcceptsMonth(std::string_view text) { return IntegerWithin(text, 0, kMonthRange.max); }
+bool AcceptsHour(std::string_view text) { return IntegerWithin(text, kHourRange.min, kHourRange.max); }
 
 bool AcceptsYear(std::string_view text) {
   if (text.empty() || text == "-") return true;
@@ -77,21 +80,21 @@ bool AcceptsMinute(std::string_view text) {
   if (text.empty()) return true;
   if (!IsNumericText(text) || text == "-") return false;
   const double v = TextToDecimal(text);
-  return v >= 0.0 && v <= 59.0;
+  return v >= 0.0 && v <= kMinuteEditMax;
 }
 
 bool AcceptsLongitude(std::string_view text) {
   if (text.empty()) return true;
   if (!IsNumericText(text)) return false;
   const double v = TextToDecimal(text);
-  return v >= -360.0 && v <= 360.0;
+  return IsLongitudeInRange(v);
 }
 
 bool AcceptsLatitude(std::string_view text) {
   if (text.empty()) return true;
   if (!IsNumericText(text)) return false;
   const double v = TextToDecimal(text);
-  return v > -66.0 && v < 66.0;
+  return IsLatitudeInRange(v);
 }
 
 }  // namespace caelix

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/input_rules.h"
+
 namespace caelix {
 
 namespace {
 
-bool WholeWithin(double v, double lower, double upper) {
-  return std::isfinite(v) && v == std::trunc(v) && v >= lower && v <= upper;
-}
+bool WholeWithin(double v, WholeRange range) { return std::isfinite(v) && v == std::trunc(v) && range.Contains(v); }
 
 // Truncates toward zero into the int range; a value that is not a number gives 0.
 int Truncated(double v) {
@@ -22,10 +22,9 @@ int Truncated(double v) {
 }  // namespace
 
 bool IsUsedRecord(const HistoryRecord& r) {
-  return WholeWithin(r.day, 1, 31) && WholeWithin(r.month, 1, 12) && WholeWithin(r.year, -999999, 999999) &&
-         WholeWithin(r.hour, 0, 23) && std::isfinite(r.minute) && r.minute >= 0.0 && r.minute < 60.0 &&
-         std::isfinite(r.longitude) && r.longitude >= -360.0 && r.longitude <= 360.0 && std::isfinite(r.latitude) &&
-         r.latitude > -66.0 && r.latitude < 66.0;
+  return WholeWithin(r.day, kDayRange) && WholeWithin(r.month, kMonthRange) && WholeWithin(r.year, kSteppedYearRange) &&
+         WholeWithin(r.hour, kHourRange) && IsMinuteInRange(r.minute) && IsLongitudeInRange(r.longitude) &&
+         IsLatitudeInRange(r.latitude);
 }
 
 History MergeHistory(const History& old, const HistoryRecord& current) {

@@ -44,8 +44,6 @@ constexpr TemplateItem kItems[] = {
 
 constexpr DialogTemplate kTemplate{102, "Caelix", "8 System", 132, 142, false, kItems};
 
-constexpr const char* kHouseNames[] = {"Placidus", "Campanus", "Koch"};
-
 std::string Formatted(const char* format, double value) {
   char text[400];
   std::snprintf(text, sizeof text, format, value);
@@ -130,7 +128,7 @@ bool MainDialog::OnInitDialog() {
   LoadHouseIndex(dataDir_, houseIndex);
   auto& combo = ItemAs<ComboBox>(kHouseCombo);
   combo.ResetContent();
-  for (const char* name : kHouseNames) combo.AddString(name);
+  for (const HouseSystemInfo& h : kHouseSystems) combo.AddString(h.name);
   combo.SetCurSel(houseIndex);
 
   FillHistoryList();

@@ -1,9 +1,9 @@
 #include "app/stored_files.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "chart/input_rules.h"
 #include "platform/binary_file.h"
 
 namespace caelix {
@@ -35,7 +35,7 @@ void LoadHouseIndex(const std::filesystem::path& dir, int& houseIndex) {
   BinaryFile file;
   if (!file.Open(dir / kHouseFileName, FileMode::ReadShareDenyWrite)) return;
   std::int32_t v = 0;
-  if (ReadWhole(file, v) && v >= 0 && v <= 2) houseIndex = v;
+  if (ReadWhole(file, v) && IsHouseIndex(v)) houseIndex = v;
 }
 
 void LoadPlace(const std::filesystem::path& dir, double& longitude, double& latitude) {
@@ -43,9 +43,9 @@ void LoadPlace(const std::filesystem::path& dir, double& longitude, double& lati
   if (!file.Open(dir / kPlaceFileName, FileMode::ReadShareDenyWrite)) return;
   double v = 0.0;
   if (!ReadWhole(file, v)) return;
-  if (std::isfinite(v) && v >= -360.0 && v <= 360.0) longitude = v;
+  if (IsLongitudeInRange(v)) longitude = v;
   if (!ReadWhole(file, v)) return;
-  if (std::isfinite(v) && v > -66.0 && v < 66.0) latitude = v;
+  if (IsLatitudeInRange(v)) latitude = v;
 }
 
 History LoadHistory(const std::filesystem::path& dir) {

@@ -8,15 +8,13 @@
 #include <filesystem>
 
 #include "app/history.h"
+#include "chart/input_rules.h"
 
 namespace caelix {
 
 inline constexpr const char* kHouseFileName = "ahouses.bin";
 inline constexpr const char* kPlaceFileName = "aplace.bin";
 inline constexpr const char* kHistoryFileName = "alastcall.bin";
-
-inline constexpr double kDefaultLongitude = 14.417;
-inline constexpr double kDefaultLatitude = 50.083;
 
 // Reads dir/ahouses.bin over houseIndex when it holds an index 0 to 2.
 void LoadHouseIndex(const std::filesystem::path& dir, int& houseIndex);

@@ -44,6 +44,13 @@ ApparentPlaceContext MakeApparentPlaceContext(const NutationOfDate& nutation);
 // The same as ApparentPlace(jd, ...) with the context of jd at hand.
 ApparentPosition ApparentPlace(const ApparentPlaceContext& context, double longitudeDeg, double latitudeDeg);
 
+// The same as ApparentPlace(context, ...), the iterations' sines and cosines taken from those of
+// the mean place by angle addition (the corrections are below 0.1 degrees) and the mean place's
+// from its unit vector: two sines and cosines instead of about fourteen. Within 1e-12 degrees of
+// ApparentPlace; the chart uses it.
+ApparentPosition ApparentPlaceByAngleAddition(const ApparentPlaceContext& context, double longitudeDeg,
+                                              double latitudeDeg);
+
 // The largest number of passes of the fixed-point iterations above; they settle in a few.
 constexpr int kMaxApparentPlacePasses = 50;
 

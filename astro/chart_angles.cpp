@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/nutation.h"
 #include "astro/sidereal_time.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -13,8 +14,7 @@ double RisingPointBase(double thetaDeg, double phiDeg, double epsDeg) {
   const double t = thetaDeg * rad;
   const double phi = phiDeg * rad;
   const double eps = epsDeg * rad;
-  return QuadrantAngle(std::sin(t) * std::cos(phi) * std::cos(eps) + std::sin(phi) * std::sin(eps),
-                       std::cos(t) * std::cos(phi));
+  return QuadrantAngle(SinRad(t) * CosRad(phi) * CosRad(eps) + SinRad(phi) * SinRad(eps), CosRad(t) * CosRad(phi));
 }
 
 double VertexLongitude(double antiVertexDeg, double mcDeg) {
@@ -39,7 +39,7 @@ ChartAnglesValue ChartAngles(double jdUT, const NutationOfDate& nutation, double
   ChartAnglesValue v{};
   v.siderealDeg = theta;
   v.ascendantDeg = Normalize360(RisingPointBase(theta, latitudeDeg, eps) + 90.0);
-  v.mcDeg = QuadrantAngle(std::sin(theta * rad) / std::cos(eps * rad), std::cos(theta * rad));
+  v.mcDeg = QuadrantAngle(SinRad(theta * rad) / CosRad(eps * rad), CosRad(theta * rad));
 
   double thetaOpp = theta + 180.0;
   if (thetaOpp >= 360.0) thetaOpp -= 360.0;

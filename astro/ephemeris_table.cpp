@@ -1,8 +1,5 @@
 #include "astro/ephemeris_table.h"
 
-#include <array>
-
-#include "astro/table_lookup.h"
 #include "astro/tables/table_values.h"
 
 namespace caelix {
@@ -17,42 +14,44 @@ constexpr TableSeries FiveDaily(std::span<const std::uint32_t> values) {
   return TableSeries{values, tables::kFiveDailyGrid};
 }
 
-struct CodedSeries {
+}  // namespace
+
+constexpr TableSeries kLilithSeries = Monthly(tables::kLilithValues);
+constexpr TableSeries kLilithTrueSeries{tables::kLilithTrueValues, tables::kDailyGrid};
+constexpr TableSeries kSelenaSeries = Monthly(tables::kSelenaValues);
+constexpr TableSeries kWaldemathSeries = FiveDaily(tables::kWaldemathValues);
+constexpr TableSeries kChironSeries = Monthly(tables::kChironValues);
+constexpr TableSeries kErosSeries = FiveDaily(tables::kErosValues);
+constexpr TableSeries kErisSeries = Monthly(tables::kErisValues);
+constexpr TableSeries kSednaSeries = Monthly(tables::kSednaValues);
+constexpr TableSeries kOrcusSeries = Monthly(tables::kOrcusValues);
+constexpr TableSeries kQuaoarSeries = Monthly(tables::kQuaoarValues);
+constexpr TableSeries kVarunaSeries = Monthly(tables::kVarunaValues);
+constexpr TableSeries kIxionSeries = Monthly(tables::kIxionValues);
+
+namespace {
+
+// The codes of the multi-body table, in the order they are compared.
+constexpr struct {
   std::string_view code;
-  TableSeries series;
-};
-
-// In the order the codes are compared.
-constexpr std::array<CodedSeries, 9> kMultiBody{{
-    {"Ll", Monthly(tables::kLilithValues)},
-    {"Se", Monthly(tables::kSelenaValues)},
-    {"Xe", Monthly(tables::kErisValues)},
-    {"Ei", Monthly(tables::kErisValues)},
-    {"Sd", Monthly(tables::kSednaValues)},
-    {"Or", Monthly(tables::kOrcusValues)},
-    {"Qu", Monthly(tables::kQuaoarValues)},
-    {"Vr", Monthly(tables::kVarunaValues)},
-    {"Ix", Monthly(tables::kIxionValues)},
-}};
-
-constexpr TableSeries kChiron = Monthly(tables::kChironValues);
-constexpr TableSeries kEros = FiveDaily(tables::kErosValues);
-constexpr TableSeries kWaldemath = FiveDaily(tables::kWaldemathValues);
-constexpr TableSeries kLilithTrue{tables::kLilithTrueValues, tables::kDailyGrid};
+  const TableSeries* series;
+} kCodes[] = {{"Ll", &kLilithSeries}, {"Se", &kSelenaSeries}, {"Xe", &kErisSeries},
+              {"Ei", &kErisSeries},   {"Sd", &kSednaSeries},  {"Or", &kOrcusSeries},
+              {"Qu", &kQuaoarSeries}, {"Vr", &kVarunaSeries}, {"Ix", &kIxionSeries}};
 
 }  // namespace
 
-double ChironTable::TableLongitude(double jd) const { return SeriesLongitude(kChiron, jd); }
+double ChironTable::TableLongitude(double jd) const { return SeriesLongitude(kChironSeries, jd); }
 
-double ErosTable::TableLongitude(double jd) const { return SeriesLongitude(kEros, jd); }
+double ErosTable::TableLongitude(double jd) const { return SeriesLongitude(kErosSeries, jd); }
 
-double LilithTrueTable::TableLongitude(double jd) const { return SeriesLongitude(kLilithTrue, jd); }
+double LilithTrueTable::TableLongitude(double jd) const { return SeriesLongitude(kLilithTrueSeries, jd); }
 
-double WaldemathTable::TableLongitude(double jd) const { return SeriesLongitude(kWaldemath, jd); }
+double WaldemathTable::TableLongitude(double jd) const { return SeriesLongitude(kWaldemathSeries, jd); }
 
 double MultiBodyTable::TableLongitude(double jd, std::string_view code) const {
-  for (const CodedSeries& c : kMultiBody) {
-    if (c.code == code) return SeriesLongitude(c.series, jd);
+  for (const auto& c : kCodes) {
+    if (c.code == code) return SeriesLongitude(*c.series, jd);
   }
   return -1.0;
 }

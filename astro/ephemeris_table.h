@@ -3,7 +3,16 @@
 // They hold no data of their own: the series are constant data of the program.
 #include <string_view>
 
+#include "astro/table_lookup.h"
+
 namespace caelix {
+
+// The built-in series of the twelve tabulated bodies (the chart looks them up with
+// SeriesLongitude): Lilith the mean lunar apogee, Lilith true the osculating one, Selena, Waldemath,
+// Chiron, Eros, Eris, Sedna, Orcus, Quaoar, Varuna and Ixion. The days each covers are given with
+// its table object below.
+extern const TableSeries kLilithSeries, kLilithTrueSeries, kSelenaSeries, kWaldemathSeries, kChironSeries, kErosSeries,
+    kErisSeries, kSednaSeries, kOrcusSeries, kQuaoarSeries, kVarunaSeries, kIxionSeries;
 
 // The common kind of every table object.
 class EphemerisTable {

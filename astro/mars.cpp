@@ -7,6 +7,7 @@
 #include "astro/planet_series.h"
 #include "astro/planets.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -56,7 +57,7 @@ EclipticPosition MarsPosition(double jd, const EclipticPosition& sun) {
   const double M5 = Evaluate(kJupiterAnomaly, T);
   const double ME = Evaluate(kEarthAnomaly, T);
   const double q = (kLongPeriodPair.m5 * M5 + kLongPeriodPair.m4 * elements.M + kLongPeriodPair.me * ME) * rad;
-  const double delta = kLongPeriodPair.sine * std::sin(q) + kLongPeriodPair.cosine * std::cos(q);
+  const double delta = kLongPeriodPair.sine * SinRad(q) + kLongPeriodPair.cosine * CosRad(q);
   elements.L -= delta;
   elements.M -= delta;
   const std::array<double, 4> anomalies{M5, ME, elements.M, Evaluate(kVenusAnomaly, T)};

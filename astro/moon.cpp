@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -39,7 +40,7 @@ double SumTerms(const MoonTerm (&terms)[N], double D, double M, double Mm, doubl
   double sum = 0.0;
   for (const MoonTerm& t : terms) {
     const double arg = (t.d * D + t.m * M + t.mm * Mm + t.f * F) * rad;
-    sum += (t.e != 0 ? E : 1.0) * t.amplitude * std::sin(arg);
+    sum += (t.e != 0 ? E : 1.0) * t.amplitude * SinRad(arg);
   }
   return sum;
 }
@@ -60,10 +61,10 @@ EclipticPosition MoonPosition(double jd) {
   const double omega = 259.183275 - 1934.142 * T + 0.002078 * T2 + 0.000002 * T3;
   const double E = 1.0 - 0.002495 * T - 0.000008 * T2;
 
-  const double additive = 0.004 * std::sin((364.56 + 132.87 * T - 0.009 * T2) * rad);
+  const double additive = 0.004 * SinRad((364.56 + 132.87 * T - 0.009 * T2) * rad);
   const double omega2 = omega + 275.05 - 2.3 * T;
-  const double sinOmega = std::sin(omega * rad);
-  const double sinOmega2 = std::sin(omega2 * rad);
+  const double sinOmega = SinRad(omega * rad);
+  const double sinOmega2 = SinRad(omega2 * rad);
 
   const double Lm = Lm0 + additive;
   const double Mm = Mm0 + additive;
@@ -73,7 +74,7 @@ EclipticPosition MoonPosition(double jd) {
   EclipticPosition p;
   p.longitudeDeg = Normalize360(Lm + SumTerms(kLongitudeTerms, D, M, Mm, F, E));
   const double B = SumTerms(kLatitudeTerms, D, M, Mm, F, E);
-  p.latitudeDeg = B * (1.0 - 0.0004664 * std::cos(omega * rad) - 0.0000754 * std::cos(omega2 * rad));
+  p.latitudeDeg = B * (1.0 - 0.0004664 * CosRad(omega * rad) - 0.0000754 * CosRad(omega2 * rad));
   return p;
 }
 

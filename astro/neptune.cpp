@@ -91,7 +91,7 @@ EclipticPosition NeptunePosition(double jd, const EclipticPosition& sun) {
   const double s = Evaluate(kUranusAngle, T);
   const double g = Evaluate(kNeptuneAngle, T);
   const std::array<double, kAngleCount> angles{2.0 * g - s, g - P, g - q, g - s, g};
-  TrigCache cache(angles);
+  const TrigCache cache(angles);
   const PlanetElements elements = CorrectedElements(
       MeanElements(kNeptuneElements, T), SumProductTerms(kA, cache, nu), SumProductTerms(kB, cache, nu),
       SumProductTerms(kDeltaE, cache, nu) * 0.0000001, SumProductTerms(kDeltaA, cache, nu));

@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -41,8 +42,9 @@ NutationValue Nutation(double T) {
   NutationValue n{0.0, 0.0};
   for (const NutationTerm& t : kNutationTerms) {
     const double arg = (t.l * a.L + t.lm * a.Lm + t.m * a.M + t.mm * a.Mm + t.omega * a.Omega) * DegToRad();
-    n.longitudeArcsec += (t.psi0 + t.psi1 * T) * std::sin(arg);
-    if (t.eps0 != 0.0) n.obliquityArcsec += (t.eps0 + t.eps1 * T) * std::cos(arg);
+    const SinCosValue sc = SinCosRad(arg);
+    n.longitudeArcsec += (t.psi0 + t.psi1 * T) * sc.sin;
+    if (t.eps0 != 0.0) n.obliquityArcsec += (t.eps0 + t.eps1 * T) * sc.cos;
   }
   return n;
 }

@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/sun.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -29,7 +30,8 @@ double SolveKepler(double M, double e, double toleranceDeg) {
   const double rad = DegToRad();
   double E = M;
   for (int pass = 0; pass < kMaxKeplerPasses; ++pass) {
-    const double deltaE = (M + e * std::sin(E * rad) / rad - E) / (1.0 - e * std::cos(E * rad));
+    const SinCosValue sc = SinCosRad(E * rad);
+    const double deltaE = (M + e * sc.sin / rad - E) / (1.0 - e * sc.cos);
     if (!std::isfinite(E + deltaE)) break;  // 1 - e cos E vanished: only possible for |e| >= 1
     E = E + deltaE;
     if (std::fabs(deltaE) <= toleranceDeg) return E;
@@ -43,7 +45,7 @@ double SolveKepler(double M, double e, double toleranceDeg) {
   for (int pass = 0; pass < kMaxKeplerBisections && high - low > toleranceDeg; ++pass) {
     const double middle = low + (high - low) / 2.0;
     if (middle <= low || middle >= high) break;
-    if (middle - e * std::sin(middle * rad) / rad - M < 0.0) {
+    if (middle - e * SinRad(middle * rad) / rad - M < 0.0) {
       low = middle;
     } else {
       high = middle;
@@ -56,8 +58,9 @@ double ReduceToEcliptic(double uDeg, double iDeg) {
   if (uDeg == 90.0) return 90.0;
   if (uDeg == 270.0) return 270.0;
   const double rad = DegToRad();
-  const double t = std::cos(iDeg * rad) * std::sin(uDeg * rad) / std::cos(uDeg * rad);
-  const double w = std::atan(t) / rad;
+  const SinCosValue u = SinCosRad(uDeg * rad);
+  const double t = CosRad(iDeg * rad) * u.sin / u.cos;
+  const double w = AtanRad(t) / rad;
   if (uDeg < 90.0) return w;
   if (uDeg < 270.0) return w + 180.0;
   return w + 360.0;
@@ -67,24 +70,25 @@ HeliocentricPosition OrbitPosition(const PlanetElements& elements, double tolera
   const double rad = DegToRad();
   const double e = std::clamp(elements.e, -kMaxEccentricity, kMaxEccentricity);
   const double E = SolveKepler(elements.M, e, toleranceDeg);
-  const double halfE = E / 2.0 * rad;
-  const double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::sin(halfE) / std::cos(halfE)) / rad;
-  const double r = elements.a * (1.0 - e * std::cos(E * rad)) + terms.r;
+  const SinCosValue halfE = SinCosRad(E / 2.0 * rad);
+  const double v = 2.0 * AtanRad(std::sqrt((1.0 + e) / (1.0 - e)) * halfE.sin / halfE.cos) / rad;
+  const double r = elements.a * (1.0 - e * CosRad(E * rad)) + terms.r;
   const double u = Normalize360(v + elements.L - elements.M - elements.Omega + terms.u);
   const double l = ReduceToEcliptic(u, elements.i) + elements.Omega + terms.l;
-  const double b = ArcSinDeg(std::sin(u * rad) * std::sin(elements.i * rad)) + terms.b;
+  const double b = ArcSinDeg(SinRad(u * rad) * SinRad(elements.i * rad)) + terms.b;
   return HeliocentricPosition{l, b, r};
 }
 
 EclipticPosition GeocentricPosition(const EclipticPosition& sun, const HeliocentricPosition& h) {
   const double rad = DegToRad();
-  const double l = h.longitudeDeg * rad;
-  const double b = h.latitudeDeg * rad;
-  const double x = h.radiusAu * std::cos(b) * std::cos(l);
-  const double y = h.radiusAu * std::cos(b) * std::sin(l);
-  const double z = h.radiusAu * std::sin(b);
-  const double X = sun.radiusAu * std::cos(sun.longitudeDeg * rad) + x;
-  const double Y = sun.radiusAu * std::sin(sun.longitudeDeg * rad) + y;
+  const SinCosValue l = SinCosRad(h.longitudeDeg * rad);
+  const SinCosValue b = SinCosRad(h.latitudeDeg * rad);
+  const SinCosValue s = SinCosRad(sun.longitudeDeg * rad);
+  const double x = h.radiusAu * b.cos * l.cos;
+  const double y = h.radiusAu * b.cos * l.sin;
+  const double z = h.radiusAu * b.sin;
+  const double X = sun.radiusAu * s.cos + x;
+  const double Y = sun.radiusAu * s.sin + y;
   const double Z = z;
   EclipticPosition p;
   p.longitudeDeg = QuadrantAngle(Y, X);

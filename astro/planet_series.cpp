@@ -1,8 +1,10 @@
 #include "astro/planet_series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -12,28 +14,38 @@ double SumCosineTerms(std::span<const CosineTerm> terms, const std::array<double
   for (const CosineTerm& t : terms) {
     double argument = t.phaseDeg;
     for (std::size_t k = 0; k < anglesDeg.size(); ++k) argument += t.multiples[k] * anglesDeg[k];
-    sum += t.amplitude * std::cos(argument * rad);
+    sum += t.amplitude * CosRad(argument * rad);
   }
   return sum;
 }
 
-TrigCache::TrigCache(std::span<const double> anglesDeg) {
-  for (std::size_t k = 0; k < anglesDeg.size() && k < anglesDeg_.size(); ++k) anglesDeg_[k] = anglesDeg[k];
-}
-
-double TrigCache::Factor(const TrigFactor& f) {
-  if (f.multiple == 0) return 1.0;
-  const int kind = f.isCosine ? 1 : 0;
-  if (!known_[f.angle][f.multiple][kind]) {
-    const double argument = f.multiple * anglesDeg_[f.angle] * DegToRad();
-    values_[f.angle][f.multiple][kind] = f.isCosine ? std::cos(argument) : std::sin(argument);
-    known_[f.angle][f.multiple][kind] = true;
-    ++evaluations_;
+TrigCache::TrigCache(std::span<const double> anglesDeg) {  // NOLINT(cppcoreguidelines-pro-type-member-init)
+  constexpr std::size_t kHighest = kMaxAngleMultiple;
+  constexpr std::size_t kPerAngle = (kHighest + 1) * 2;
+  const std::size_t count = std::max(std::size_t{1}, std::min(anglesDeg.size(), std::size_t{kMaxAuxiliaryAngles}));
+  for (std::size_t a = 0; a < count; ++a) {
+    double* v = values_ + a * kPerAngle;  // v[2k] = sin kx, v[2k + 1] = cos kx
+    v[0] = v[1] = 1.0;                    // the factor of multiple 0
+    if (a >= anglesDeg.size()) break;
+#ifdef CAELIX_REFERENCE_ENGINE
+    for (std::size_t k = 1; k <= kHighest; ++k) {
+      const double argument = static_cast<double>(k) * anglesDeg[a] * DegToRad();
+      v[2 * k] = SinRad(argument);
+      v[2 * k + 1] = CosRad(argument);
+    }
+#else
+    const SinCosValue once = SinCosRad(anglesDeg[a] * DegToRad());
+    v[2] = once.sin;
+    v[3] = once.cos;
+    for (std::size_t k = 2; k <= kHighest; ++k) {  // (k - 1) x + x
+      v[2 * k] = v[2 * k - 2] * once.cos + v[2 * k - 1] * once.sin;
+      v[2 * k + 1] = v[2 * k - 1] * once.cos - v[2 * k - 2] * once.sin;
+    }
+#endif
   }
-  return values_[f.angle][f.multiple][kind];
 }
 
-double SumProductTerms(std::span<const ProductTerm> terms, TrigCache& cache, double nu) {
+double SumProductTerms(std::span<const ProductTerm> terms, const TrigCache& cache, double nu) {
   double sum = 0.0;
   for (const ProductTerm& t : terms) {
     const double coefficient = t.constant + t.perNu * nu + t.perNu2 * nu * nu;

@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/pluto_table.h"
 #include "astro/sun.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -108,7 +109,7 @@ double SumShortSeries(std::span<const ShortSeriesTerm> terms, double T, double G
   const double rad = DegToRad();
   double sum = 0.0;
   for (const ShortSeriesTerm& s : terms) {
-    sum += (s.amplitude + s.perT * T + s.perT2 * T * T) * std::sin((s.g * G + s.f * F) * rad);
+    sum += (s.amplitude + s.perT * T + s.perT2 * T * T) * SinRad((s.g * G + s.f * F) * rad);
   }
   return sum;
 }
@@ -122,9 +123,9 @@ HeliocentricPosition PlutoLongSeries(double jd) {
   double distance = kLongDistance.constant + kLongDistance.rate * t;
   for (const LongSeriesTerm& k : kLongSeries) {
     const double ft = k.frequency * t;
-    if (k.longitudeAmplitude != 0.0) longitudeArcsec += k.longitudeAmplitude * std::sin(ft + k.longitudePhase);
-    if (k.latitudeAmplitude != 0.0) latitudeArcsec += k.latitudeAmplitude * std::sin(ft + k.latitudePhase);
-    if (k.distanceAmplitude != 0.0) distance += k.distanceAmplitude * std::sin(ft + k.distancePhase);
+    if (k.longitudeAmplitude != 0.0) longitudeArcsec += k.longitudeAmplitude * SinRad(ft + k.longitudePhase);
+    if (k.latitudeAmplitude != 0.0) latitudeArcsec += k.latitudeAmplitude * SinRad(ft + k.latitudePhase);
+    if (k.distanceAmplitude != 0.0) distance += k.distanceAmplitude * SinRad(ft + k.distancePhase);
   }
   return HeliocentricPosition{longitudeArcsec * (1.0 / 3600.0), latitudeArcsec * (1.0 / 3600.0), distance};
 }
@@ -136,7 +137,7 @@ HeliocentricPosition PlutoShortSeries(double jd) {
   const double G = Normalize360((d * 1.104864e-05 + 0.04102) * 360.0);
   const double F = Normalize360((d * 1.104864e-05 + 0.357355) * 360.0);
   double distance = kShortDistanceConstant;
-  for (const ShortSeriesTerm& s : kShortDistance) distance += s.amplitude * std::cos(s.g * G * DegToRad());
+  for (const ShortSeriesTerm& s : kShortDistance) distance += s.amplitude * CosRad(s.g * G * DegToRad());
   return HeliocentricPosition{Lp + SumShortSeries(kShortLongitude, T, G, F) / 3600.0,
                               SumShortSeries(kShortLatitude, T, G, F) / 3600.0, distance};
 }

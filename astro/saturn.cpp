@@ -188,7 +188,7 @@ EclipticPosition SaturnPosition(double jd, const EclipticPosition& sun) {
   const double q = Evaluate(kSaturnAngle, T);
   const double S = Evaluate(kUranusAngle, T);
   const std::array<double, kAngleCount> angles{5.0 * q - 2.0 * P, 2.0 * P - 6.0 * q + 3.0 * S, q - P, q, S - q};
-  TrigCache cache(angles);
+  const TrigCache cache(angles);
   const PlanetElements elements = CorrectedElements(
       MeanElements(kSaturnElements, T), SumProductTerms(kA, cache, nu), SumProductTerms(kB, cache, nu),
       SumProductTerms(kDeltaE, cache, nu) * 0.0000001, SumProductTerms(kDeltaA, cache, nu) * 0.000001);

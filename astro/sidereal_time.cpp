@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/nutation.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -19,7 +20,7 @@ double ApparentSiderealTime0h(double jd, const NutationOfDate& nutation) {
   double theta0 = 6.697374558 + 2400.05133691 * T0 + 0.0000258622 * T0 * T0 - 0.0000000017 * T0 * T0 * T0;
 
   const double eps = nutation.trueObliquityDeg;
-  theta0 += (nutation.nutation.longitudeArcsec / 3600.0) * std::cos(eps * DegToRad()) * (1.0 / 15.0);
+  theta0 += (nutation.nutation.longitudeArcsec / 3600.0) * CosRad(eps * DegToRad()) * (1.0 / 15.0);
 
   double h = std::fmod(theta0, 24.0);
   if (h < 0.0) h += 24.0;

@@ -111,7 +111,7 @@ EclipticPosition UranusPosition(double jd, const EclipticPosition& sun) {
   const double theta = g - s;
   const std::array<double, kAngleCount> angles{
       2.0 * g - s, 2.0 * P - 6.0 * q + 3.0 * s, s - P, eta, theta, s, s + eta, 2.0 * s + eta, s + 3.0 * theta};
-  TrigCache cache(angles);
+  const TrigCache cache(angles);
   const PlanetElements elements = CorrectedElements(
       MeanElements(kUranusElements, T), SumProductTerms(kA, cache, nu), SumProductTerms(kB, cache, nu),
       SumProductTerms(kDeltaE, cache, nu) * 0.0000001, SumProductTerms(kDeltaA, cache, nu));

@@ -7,6 +7,7 @@
 #include "astro/planet_series.h"
 #include "astro/planets.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
@@ -44,8 +45,8 @@ constexpr CosineTerm kDistanceTerms[] = {
 EclipticPosition VenusPosition(double jd, const EclipticPosition& sun) {
   const double T = CenturiesSince1900(jd);
   PlanetElements elements = MeanElements(kVenusElements, T);
-  const double p = kLongPeriodTerm.amplitude *
-                   std::sin((kLongPeriodTerm.phaseDeg + kLongPeriodTerm.ratePerCentury * T) * DegToRad());
+  const double p =
+      kLongPeriodTerm.amplitude * SinRad((kLongPeriodTerm.phaseDeg + kLongPeriodTerm.ratePerCentury * T) * DegToRad());
   elements.L += p;
   elements.M += p;
   const std::array<double, 4> anomalies{Evaluate(kEarthAnomaly, T), Evaluate(kJupiterAnomaly, T), elements.M, 0.0};

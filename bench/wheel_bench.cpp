@@ -4,7 +4,7 @@
 #include "bench_rows.h"
 #include "chart/compute_chart.h"
 #include "cli/chart_svg.h"
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 #include "ui/wheel/chart_wheel.h"
 
 namespace caelix {

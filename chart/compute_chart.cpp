@@ -32,6 +32,18 @@ Instant MakeInstant(double jd) {
   return Instant{jd, SunPosition(jd), MakeApparentPlaceContext(ComputeNutationOfDate(jd))};
 }
 
+#ifdef CAELIX_REFERENCE_ENGINE
+// The reference build: each apparent place by its plain iteration.
+ApparentPosition ChartApparentPlace(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
+  return ApparentPlace(c, longitudeDeg, latitudeDeg);
+}
+#else
+// The chart's apparent place: the iterations' sines and cosines by angle addition.
+ApparentPosition ChartApparentPlace(const ApparentPlaceContext& c, double longitudeDeg, double latitudeDeg) {
+  return ApparentPlaceByAngleAddition(c, longitudeDeg, latitudeDeg);
+}
+#endif
+
 // A theory at jd, given the Sun at jd.
 using Theory = EclipticPosition (*)(double jd, const EclipticPosition& sun);
 
@@ -47,62 +59,27 @@ EclipticPosition NodeTheory(double jd, const EclipticPosition&) {
 // returns the raw position at the chart instant.
 EclipticPosition StoreBody(ChartResult& result, BodyId id, Theory theory, const Instant& now, const Instant& next) {
   const EclipticPosition p = theory(now.jd, now.sun);
-  const ApparentPosition a = ApparentPlace(now.apparent, p.longitudeDeg, p.latitudeDeg);
+  const ApparentPosition a = ChartApparentPlace(now.apparent, p.longitudeDeg, p.latitudeDeg);
   const EclipticPosition q = theory(next.jd, next.sun);
-  const ApparentPosition b = ApparentPlace(next.apparent, q.longitudeDeg, q.latitudeDeg);
+  const ApparentPosition b = ChartApparentPlace(next.apparent, q.longitudeDeg, q.latitudeDeg);
   result[id] = BodySlot{a.longitudeDeg, a.declinationDeg, b.longitudeDeg, b.declinationDeg};
   return p;
 }
 
 // Stores the apparent place of a point on the ecliptic at the chart instant.
 void StorePoint(ChartResult& result, BodyId id, double longitudeDeg, const Instant& now) {
-  const ApparentPosition a = ApparentPlace(now.apparent, longitudeDeg, 0.0);
+  const ApparentPosition a = ChartApparentPlace(now.apparent, longitudeDeg, 0.0);
   result[id].longitude = a.longitudeDeg;
   result[id].declination = a.declinationDeg;
 }
 
-// Stores a table body's longitudes at jde and jde + 1 as the table gives them (-1.0 for no
+// Stores every table body's longitudes at jde and jde + 1 as its table gives them (-1.0 for no
 // value); a table body has no declination.
-template <typename Lookup>
-void StoreTableBody(ChartResult& result, BodyId id, double jde, Lookup lookup) {
-  const double now = lookup(jde);
-  const double next = lookup(jde + 1.0);
-  result[id] = BodySlot{now, kNoDeclination, next, kNoDeclination};
-}
-
-// The twelve tabulated bodies, each table object made for its bodies and gone after them.
 void StoreTableBodies(ChartResult& result, double jde) {
-  {
-    const LilithTrueTable table;
-    StoreTableBody(result, BodyId::LilithTrue, jde, [&](double jd) { return table.TableLongitude(jd); });
-  }
-  {
-    const MultiBodyTable table;
-    StoreTableBody(result, BodyId::Lilith, jde, [&](double jd) { return table.TableLongitude(jd, "Ll"); });
-    StoreTableBody(result, BodyId::Selena, jde, [&](double jd) { return table.TableLongitude(jd, "Se"); });
-  }
-  {
-    const WaldemathTable table;
-    StoreTableBody(result, BodyId::Waldemath, jde, [&](double jd) { return table.TableLongitude(jd); });
-  }
-  {
-    const ChironTable table;
-    StoreTableBody(result, BodyId::Chiron, jde, [&](double jd) { return table.TableLongitude(jd); });
-  }
-  {
-    const ErosTable table;
-    StoreTableBody(result, BodyId::Eros, jde, [&](double jd) { return table.TableLongitude(jd); });
-  }
-  {
-    constexpr struct {
-      BodyId id;
-      const char* code;
-    } kOuterBodies[] = {{BodyId::Eris, "Xe"},   {BodyId::Sedna, "Sd"},  {BodyId::Orcus, "Or"},
-                        {BodyId::Quaoar, "Qu"}, {BodyId::Varuna, "Vr"}, {BodyId::Ixion, "Ix"}};
-    const MultiBodyTable table;
-    for (const auto& b : kOuterBodies) {
-      StoreTableBody(result, b.id, jde, [&](double jd) { return table.TableLongitude(jd, b.code); });
-    }
+  for (const SlotInfo& slot : kCatalogue) {
+    if (slot.kind != SlotKind::TableBody) continue;
+    result[slot.id] = BodySlot{SeriesLongitude(*slot.table, jde), kNoDeclination,
+                               SeriesLongitude(*slot.table, jde + 1.0), kNoDeclination};
   }
 }
 
@@ -120,19 +97,8 @@ void ReplaceNonFinite(ChartResult& result) {
   }
 }
 
-}  // namespace
-
-ChartInstants ComputeInstants(double day, double hour, double minute, double month, double year) {
-  ChartInstants t{};
-  t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));
-  t.jdUT = JulianDay(t.dayWithFraction, month, year);
-  t.jde = DynamicalTime(t.jdUT);
-  return t;
-}
-
-void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
-                  char houseCode, ChartResult& result) {
-  const ChartInstants t = ComputeInstants(day, hour, minute, month, year);
+// Fills every slot of the chart at the instants t, the place and the house code.
+void FillSlots(const ChartInstants& t, double longitude, double latitude, char houseCode, ChartResult& result) {
   const double jde = t.jde;
 
   result = ChartResult{};
@@ -171,11 +137,29 @@ void ComputeChart(double day, double hour, double minute, double month, double y
   ReplaceNonFinite(result);
 }
 
-ChartResult ComputeChart(const ChartInput& input) {
-  ChartResult r;
-  ComputeChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude, input.latitude,
-               input.houseCode(), r);
-  return r;
+}  // namespace
+
+ChartInstants ComputeInstants(double day, double hour, double minute, double month, double year) {
+  ChartInstants t{};
+  t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));
+  t.jdUT = JulianDay(t.dayWithFraction, month, year);
+  t.jde = DynamicalTime(t.jdUT);
+  return t;
+}
+
+void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
+                  char houseCode, ChartResult& result) {
+  FillSlots(ComputeInstants(day, hour, minute, month, year), longitude, latitude, houseCode, result);
+}
+
+Chart ComputeChart(const ChartInput& input) {
+  Chart chart;
+  chart.input = input;
+  const ChartInstants t = ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
+  chart.jdUT = t.jdUT;
+  chart.jde = t.jde;
+  FillSlots(t, input.longitude, input.latitude, input.houseCode(), chart.slots);
+  return chart;
 }
 
 }  // namespace caelix

@@ -1,6 +1,5 @@
 #pragma once
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
+#include "chart/chart.h"
 
 namespace caelix {
 
@@ -23,7 +22,7 @@ ChartInstants ComputeInstants(double day, double hour, double minute, double mon
 void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
                   char houseCode, ChartResult& result);
 
-// The same for a ChartInput.
-ChartResult ComputeChart(const ChartInput& input);
+// Returns the chart of an input: the input itself, its instants and the slots as above.
+Chart ComputeChart(const ChartInput& input);
 
 }  // namespace caelix

@@ -4,6 +4,8 @@
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
+#include "astro/trig.h"
+#include "chart/input_rules.h"
 
 namespace caelix {
 
@@ -18,9 +20,7 @@ double JulianDay(double day, double month, double year) {
     m = month;
   }
   double b = 0.0;
-  const bool gregorian =
-      year >= 1583.0 || (year == 1582.0 && (month == 11.0 || month == 12.0 || (month == 10.0 && day > 15.0)));
-  if (gregorian) {
+  if (IsGregorianDate(day, month, year)) {
     const double a = std::trunc(y * 0.01);
     b = 2.0 - a + std::trunc(a * 0.25);
   }
@@ -52,7 +52,7 @@ double DeltaTSeconds(double jd) {
   if (jd < 2415020.5) return 0.0;
   if (jd <= 2451544.5) {
     const double T = CenturiesSince1900(jd);
-    return 15.1 * std::sin((140.0 * T + 240.7) * DegToRad()) + (15.8 * T + 37.6) * T + 12.3;
+    return 15.1 * SinRad((140.0 * T + 240.7) * DegToRad()) + (15.8 * T + 37.6) * T + 12.3;
   }
   const double w = (2000.0 + (jd - 2451545.0) * 0.0027378507871321013) - 1902.0;
   return (0.00362 * w + 0.319) * w;

@@ -27,11 +27,7 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const ChartInput& input, bool withPages) {
-  const ChartInstants instants = ComputeInstants(input.day, input.hour, input.minute, input.month, input.year);
-  const ChartResult result = ComputeChart(input);
-  return ChartToJson(input, instants, result, withPages);
-}
+std::string ChartLine(const ChartInput& input, bool withPages) { return ChartToJson(ComputeChart(input), withPages); }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
 void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {

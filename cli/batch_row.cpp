@@ -48,8 +48,8 @@ BatchRow ParseBatchRow(std::string_view line, bool firstLine) {
   if (!lon.value) return Bad("longitude: " + lon.error);
   const auto lat = ParseLatitude(fields[3]);
   if (!lat.value) return Bad("latitude: " + lat.error);
-  const int house = fields[4].size() == 1 ? HouseIndexOf(fields[4].front()) : -1;
-  if (house < 0) return Bad("house system: '" + std::string(fields[4]) + "' is not P, C or K");
+  const auto house = fields[4].size() == 1 ? HouseSystemOfCode(fields[4].front()) : std::nullopt;
+  if (!house) return Bad("house system: '" + std::string(fields[4]) + "' is not " + HouseSystemCodesText());
 
   row.input.day = date.value->day;
   row.input.month = date.value->month;
@@ -58,7 +58,7 @@ BatchRow ParseBatchRow(std::string_view line, bool firstLine) {
   row.input.minute = time.value->minute;
   row.input.longitude = *lon.value;
   row.input.latitude = *lat.value;
-  row.input.houseIndex = house;
+  row.input.houseIndex = house->index;
   return row;
 }
 

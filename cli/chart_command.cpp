@@ -10,12 +10,20 @@
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
 #include "cli/input_parsing.h"
-#include "ui/pages/aspects_page.h"
-#include "ui/pages/elements_page.h"
-#include "ui/pages/positions_page.h"
-#include "ui/pages/quadruplicity_page.h"
+#include "ui/pages/page_list.h"
 
 namespace caelix {
+
+namespace {
+
+// Returns the page names joined by ", ", as the help and the errors list them.
+std::string PageNames() {
+  std::string names;
+  for (const PageInfo& p : kPages) names.append(names.empty() ? "" : ", ").append(p.key);
+  return names;
+}
+
+}  // namespace
 
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   CLI::App* chart = app.add_subcommand("chart", "Compute one chart and print it");
@@ -23,13 +31,15 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
       ->allow_extra_args(false);
   chart->add_option("--time", options.time, "UT time HH:MM[.fraction] or HH:MM:SS (default: now)");
   chart->add_option("--lon", options.longitude,
-                    "Longitude in degrees, east positive, -360 to 360 (default: stored place)");
+                    std::string("Longitude in degrees, east positive, ") + std::string(kLongitudeRangeText) +
+                        " (default: stored place)");
   chart->add_option("--lat", options.latitude,
-                    "Latitude in degrees, north positive, between -66 and 66 (default: stored place)");
-  chart->add_option("--houses", options.houses, "House system: placidus, campanus, koch, P, C or K (default: stored)");
+                    std::string("Latitude in degrees, north positive, ") + std::string(kLatitudeRangeText) +
+                        " (default: stored place)");
+  chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)");
   chart->add_option("--page", options.page,
-                    "Result page to print: positions (default), elements, quadruplicity, aspects, or all (the "
-                    "four in that order, an empty line between two)");
+                    "Result page to print: " + PageNames() +
+                        " (the first is the default), or all (the four in that order, an empty line between two)");
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
   chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
@@ -92,23 +102,15 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 namespace {
 
-enum class Page { Positions, Elements, Quadruplicity, Aspects, All };
+// What --page asks for: one page, or all four (nothing).
+struct PageChoice {
+  std::optional<Page> page;
+};
 
-// Returns the page a --page value names (any case), or nothing.
-std::optional<Page> ParsePage(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  constexpr struct {
-    const char* name;
-    Page page;
-  } kPages[] = {{"positions", Page::Positions},
-                {"elements", Page::Elements},
-                {"quadruplicity", Page::Quadruplicity},
-                {"aspects", Page::Aspects},
-                {"all", Page::All}};
-  for (const auto& p : kPages) {
-    if (lower == p.name) return p.page;
-  }
+// Returns the choice a --page value names (any case), or nothing.
+std::optional<PageChoice> ParsePage(std::string_view text) {
+  if (SameIgnoringCase(text, "all")) return PageChoice{};
+  if (const auto page = PageNamed(text)) return PageChoice{page};
   return std::nullopt;
 }
 
@@ -123,28 +125,16 @@ std::string TerminalLines(const std::string& text) {
   return out;
 }
 
-// Prints one page, or all four in the order of the result dialog's buttons (positions,
-// elements, quadruplicity, aspects) with an empty line between two.
-void PrintPages(Page page, const ChartInput& input, const ChartResult& result, std::ostream& out) {
-  switch (page) {
-    case Page::Positions:
-      out << TerminalLines(BuildPositionsText(input, result));
-      break;
-    case Page::Elements:
-      out << TerminalLines(BuildElementsText(result));
-      break;
-    case Page::Quadruplicity:
-      out << TerminalLines(BuildQuadruplicityText(result));
-      break;
-    case Page::Aspects:
-      out << TerminalLines(BuildAspectsText(result));
-      break;
-    case Page::All:
-      out << TerminalLines(BuildPositionsText(input, result)) << '\n'
-          << TerminalLines(BuildElementsText(result)) << '\n'
-          << TerminalLines(BuildQuadruplicityText(result)) << '\n'
-          << TerminalLines(BuildAspectsText(result));
-      break;
+// Prints one page, or all four in the order of the result dialog's buttons with an empty line
+// between two.
+void PrintPages(const PageChoice& choice, const Chart& chart, std::ostream& out) {
+  if (choice.page) {
+    out << TerminalLines(BuildPage(*choice.page, chart.input, chart.slots));
+    return;
+  }
+  for (const PageInfo& p : kPages) {
+    if (p.page != kPages.front().page) out << '\n';
+    out << TerminalLines(BuildPage(p.page, chart.input, chart.slots));
   }
 }
 
@@ -157,25 +147,24 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << error << '\n';
     return 2;
   }
-  const std::optional<Page> page = options.page ? ParsePage(*options.page) : Page::Positions;
+  const std::optional<PageChoice> page = options.page ? ParsePage(*options.page) : PageChoice{Page::Positions};
   if (!page) {
-    err << "caelix chart: --page: one of positions, elements, quadruplicity, aspects, all\n";
+    err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
-  const ChartInstants instants = ComputeInstants(input->day, input->hour, input->minute, input->month, input->year);
-  const ChartResult result = ComputeChart(*input);
+  const Chart chart = ComputeChart(*input);
   if (options.svgFile) {
     std::ofstream svg(*options.svgFile, std::ios::binary);
-    svg << ChartWheelSvg(*input, result, options.svgSize);
+    svg << ChartWheelSvg(*input, chart.slots, options.svgSize);
     if (!svg.flush()) {
       err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
       return 1;
     }
   }
   if (options.json) {
-    out << ChartToJson(*input, instants, result, true) << '\n';
+    out << ChartToJson(chart, true) << '\n';
   } else {
-    PrintPages(*page, *input, result, out);
+    PrintPages(*page, chart, out);
   }
   return 0;
 }

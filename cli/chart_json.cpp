@@ -5,10 +5,7 @@
 
 #include <string_view>
 
-#include "ui/pages/aspects_page.h"
-#include "ui/pages/elements_page.h"
-#include "ui/pages/positions_page.h"
-#include "ui/pages/quadruplicity_page.h"
+#include "ui/pages/page_list.h"
 
 namespace caelix {
 
@@ -78,32 +75,27 @@ void WriteBodies(JsonWriter& w, const ChartResult& result) {
   w.EndArray();
 }
 
-void WritePages(JsonWriter& w, const ChartInput& input, const ChartResult& result) {
+void WritePages(JsonWriter& w, const Chart& chart) {
   Key(w, "pages");
   w.StartObject();
-  Key(w, "positions");
-  Text(w, BuildPositionsText(input, result));
-  Key(w, "elements");
-  Text(w, BuildElementsText(result));
-  Key(w, "quadruplicity");
-  Text(w, BuildQuadruplicityText(result));
-  Key(w, "aspects");
-  Text(w, BuildAspectsText(result));
+  for (const PageInfo& p : kPages) {
+    Key(w, p.key);
+    Text(w, BuildPage(p.page, chart.input, chart.slots));
+  }
   w.EndObject();
 }
 
 }  // namespace
 
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages) {
+std::string ChartToJson(const Chart& chart, bool withPages) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
-  WriteInput(w, input);
-  Number(w, "jdUT", instants.jdUT);
-  Number(w, "jde", instants.jde);
-  WriteBodies(w, result);
-  if (withPages) WritePages(w, input, result);
+  WriteInput(w, chart.input);
+  Number(w, "jdUT", chart.jdUT);
+  Number(w, "jde", chart.jde);
+  WriteBodies(w, chart.slots);
+  if (withPages) WritePages(w, chart);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
 }

@@ -2,9 +2,7 @@
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
 #include <string>
 
-#include "chart/chart_input.h"
-#include "chart/chart_result.h"
-#include "chart/compute_chart.h"
+#include "chart/chart.h"
 
 namespace caelix {
 
@@ -15,7 +13,6 @@ namespace caelix {
 // double precision (shortest text that reads back to the same double). With withPages, then
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
 // shows them (UTF-8, "\r\n" line ends). Written with RapidJSON's streaming writer.
-std::string ChartToJson(const ChartInput& input, const ChartInstants& instants, const ChartResult& result,
-                        bool withPages = false);
+std::string ChartToJson(const Chart& chart, bool withPages = false);
 
 }  // namespace caelix

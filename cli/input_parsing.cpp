@@ -32,15 +32,6 @@ std::string Quoted(std::string_view s) {
 
 }  // namespace
 
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  if (month != 2) return kDays[month - 1];
-  const bool divisibleBy4 = year % 4 == 0;
-  const bool leap = year < 1583 ? divisibleBy4 : (divisibleBy4 && (year % 100 != 0 || year % 400 == 0));
-  return leap ? 29 : 28;
-}
-
 Parsed<ParsedDate> ParseDate(std::string_view text) {
   const std::string accepted = Quoted(text) +
                                " is not a date YYYY-MM-DD (astronomical year -9999 to 99999, "
@@ -58,7 +49,7 @@ Parsed<ParsedDate> ParseDate(std::string_view text) {
   const auto d = ParseUnsigned(rest.substr(second + 1), 2);
   if (!y || !m || !d) return {std::nullopt, accepted};
   const int year = negative ? -*y : *y;
-  if (*m < 1 || *m > 12 || *d < 1 || *d > DaysInMonth(year, *m)) return {std::nullopt, accepted};
+  if (!kMonthRange.Contains(*m) || *d < 1 || *d > DaysInMonth(year, *m)) return {std::nullopt, accepted};
   return {ParsedDate{year, *m, *d}, {}};
 }
 
@@ -91,7 +82,7 @@ Parsed<ParsedTime> ParseTime(std::string_view text) {
     }
     minute = *m + *s / 60.0;
   }
-  if (!hour || *hour > 23 || !(minute >= 0.0 && minute < 60.0)) return {std::nullopt, accepted};
+  if (!hour || !kHourRange.Contains(*hour) || !IsMinuteInRange(minute)) return {std::nullopt, accepted};
   return {ParsedTime{*hour, minute}, {}};
 }
 
@@ -107,29 +98,30 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return v;
 }
 
-Parsed<double> ParseLongitude(std::string_view text) {
+namespace {
+
+// A decimal number of degrees that inRange accepts; the error names what, its range and its sense.
+Parsed<double> ParseDegrees(std::string_view text, bool (*inRange)(double), std::string_view what) {
   const auto v = ParseDecimal(text);
-  if (!v || *v < -360.0 || *v > 360.0) {
-    return {std::nullopt, Quoted(text) + " is not a longitude in degrees from -360 to 360 (east positive)"};
-  }
+  if (!v || !inRange(*v)) return {std::nullopt, Quoted(text) + " is not a " + std::string(what)};
   return {*v, {}};
+}
+
+}  // namespace
+
+Parsed<double> ParseLongitude(std::string_view text) {
+  return ParseDegrees(text, IsLongitudeInRange,
+                      "longitude in degrees " + std::string(kLongitudeRangeText) + " (east positive)");
 }
 
 Parsed<double> ParseLatitude(std::string_view text) {
-  const auto v = ParseDecimal(text);
-  if (!v || !(*v > -66.0 && *v < 66.0)) {
-    return {std::nullopt, Quoted(text) + " is not a latitude in degrees strictly between -66 and 66 (north positive)"};
-  }
-  return {*v, {}};
+  return ParseDegrees(text, IsLatitudeInRange,
+                      "latitude in degrees " + std::string(kLatitudeRangeText) + " (north positive)");
 }
 
 Parsed<int> ParseHouseSystem(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (lower == "placidus" || lower == "p") return {0, {}};
-  if (lower == "campanus" || lower == "c") return {1, {}};
-  if (lower == "koch" || lower == "k") return {2, {}};
-  return {std::nullopt, Quoted(text) + " is not a house system (placidus, campanus, koch, P, C or K)"};
+  if (const auto h = HouseSystemNamed(text)) return {h->index, {}};
+  return {std::nullopt, Quoted(text) + " is not a house system (" + HouseSystemChoicesText() + ")"};
 }
 
 }  // namespace caelix

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/input_rules.h"
+
 namespace caelix {
 
 struct ParsedDate {
@@ -25,10 +27,6 @@ struct Parsed {
   std::string error;  // what is accepted, when value is empty
 };
 
-// Returns the number of days of a month in the calendar of the chart: Julian leap years up to
-// 1582, Gregorian from 1583 on.
-int DaysInMonth(int year, int month);
-
 // YYYY-MM-DD with an astronomical year of up to five characters, sign included ("-44-03-15",
 // "-0044-03-15"), month 1-12 and day 1 to the month's length.
 Parsed<ParsedDate> ParseDate(std::string_view text);
@@ -39,13 +37,13 @@ Parsed<ParsedTime> ParseTime(std::string_view text);
 // A plain decimal number (no exponent, no infinity or NaN), the whole text.
 std::optional<double> ParseDecimal(std::string_view text);
 
-// Longitude in degrees, east positive, -360 to 360.
+// Longitude in degrees, east positive, within the input rules' range.
 Parsed<double> ParseLongitude(std::string_view text);
 
-// Latitude in degrees, north positive, strictly between -66 and 66.
+// Latitude in degrees, north positive, within the input rules' range.
 Parsed<double> ParseLatitude(std::string_view text);
 
-// A house system: placidus, campanus, koch (any case) or P, C, K; returns the choice-box index.
+// A house system by name or code, in any case (HouseSystemNamed); returns the choice-box index.
 Parsed<int> ParseHouseSystem(std::string_view text);
 
 }  // namespace caelix

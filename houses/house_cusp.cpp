@@ -4,22 +4,23 @@
 
 #include "astro/angles.h"
 #include "astro/nutation.h"
+#include "astro/trig.h"
 
 namespace caelix {
 
 double RightAscensionOfMc(double mcDeg, double epsDeg) {
   const double rad = DegToRad();
-  return QuadrantAngle(std::cos(epsDeg * rad) * std::sin(mcDeg * rad), std::cos(mcDeg * rad));
+  return QuadrantAngle(CosRad(epsDeg * rad) * SinRad(mcDeg * rad), CosRad(mcDeg * rad));
 }
 
 double SemiArc(double deltaDeg, double phiDeg, bool upper) {
   const double phi = phiDeg * DegToRad();
-  return SemiArc(deltaDeg, std::sin(phi), std::cos(phi), upper);
+  return SemiArc(deltaDeg, SinRad(phi), CosRad(phi), upper);
 }
 
 double SemiArc(double deltaDeg, double sinPhi, double cosPhi, bool upper) {
   const double delta = deltaDeg * DegToRad();
-  const double ad = ArcSinDeg((1.0 / std::cos(delta)) / cosPhi * sinPhi * std::sin(delta));
+  const double ad = ArcSinDeg((1.0 / CosRad(delta)) / cosPhi * sinPhi * SinRad(delta));
   return upper ? 90.0 + ad : 90.0 - ad;
 }
 

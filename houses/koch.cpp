@@ -2,13 +2,14 @@
 
 #include "astro/angles.h"
 #include "astro/chart_angles.h"
+#include "astro/trig.h"
 #include "houses/house_cusp.h"
 
 namespace caelix {
 
 double KochCusp(int cusp, double ramcDeg, double epsDeg, double phiDeg, double mcDeg) {
   const double rad = DegToRad();
-  const double delta = ArcSinDeg(std::sin(epsDeg * rad) * std::sin(mcDeg * rad));
+  const double delta = ArcSinDeg(SinRad(epsDeg * rad) * SinRad(mcDeg * rad));
   const double s = SemiArc(delta, phiDeg, true);
   double t = 0.0;
   switch (cusp) {

@@ -47,11 +47,9 @@ void ReplyParamError(httplib::Response& res, const ParamError& error) {
   res.set_content(ParamErrorJson(error), kJsonType);
 }
 
-// The chart a request asks for, or nothing after answering 400.
+// The chart a request asks for and the side of its picture, or nothing after answering 400.
 struct RequestedChart {
-  ChartInput input;
-  ChartInstants instants;
-  ChartResult result;
+  Chart chart;
   int size;
 };
 std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httplib::Response& res, bool withSize) {
@@ -70,21 +68,19 @@ std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httpli
     ReplyParamError(res, input.error);
     return std::nullopt;
   }
-  const ChartInput& in = *input.value;
-  return RequestedChart{in, ComputeInstants(in.day, in.hour, in.minute, in.month, in.year), ComputeChart(in),
-                        request.value->size};
+  return RequestedChart{ComputeChart(*input.value), request.value->size};
 }
 
 void ChartJsonHandler(const httplib::Request& req, httplib::Response& res) {
   const auto chart = ChartOfRequest(req, res, false);
   if (!chart) return;
-  res.set_content(ChartToJson(chart->input, chart->instants, chart->result, true), kJsonType);
+  res.set_content(ChartToJson(chart->chart, true), kJsonType);
 }
 
 void ChartSvgHandler(const httplib::Request& req, httplib::Response& res) {
   const auto chart = ChartOfRequest(req, res, true);
   if (!chart) return;
-  res.set_content(ChartWheelSvg(chart->input, chart->result, chart->size), kSvgType);
+  res.set_content(ChartWheelSvg(chart->chart.input, chart->chart.slots, chart->size), kSvgType);
 }
 
 // The page and its files; "/" is the page itself.

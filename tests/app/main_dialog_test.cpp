@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/stored_files.h"
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 #include "support/temp_dir.h"
 #include "ui/dialogs/result_dialog.h"
 

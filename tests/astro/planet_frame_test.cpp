@@ -93,7 +93,7 @@ TEST(CorrectedElements, PerihelionTermDividesByTheMeanEccentricity) {
   EXPECT_TRUE(Near(20.3, circle.M, 1e-12));
 }
 
-TEST(TrigCache, EachDistinctFactorOnceAndProductsSummed) {
+TEST(TrigCache, ProductsOfMultiplesSummed) {
   constexpr AngleId X{0}, Y{1};
   constexpr ProductTerm terms[] = {
       {Sin(X), 1.0, 2.0, 3.0},           // (1 + 2 nu + 3 nu^2) sin X
@@ -103,14 +103,34 @@ TEST(TrigCache, EachDistinctFactorOnceAndProductsSummed) {
   };
   static_assert(FitsTrigCache(terms, 2));
   const double angles[] = {30.0, 50.0};
-  TrigCache cache(angles);
+  const TrigCache cache(angles);
   const double nu = 0.3;
   const double rad = DegToRad();
   const double want = (1.0 + 2.0 * nu + 3.0 * nu * nu) * std::sin(30.0 * rad) +
                       0.5 * std::sin(30.0 * rad) * std::cos(100.0 * rad) -
                       0.25 * std::cos(100.0 * rad) * std::sin(90.0 * rad) + 7.0;
   EXPECT_TRUE(Near(want, SumProductTerms(terms, cache, nu), 1e-14));
-  EXPECT_EQ(3, cache.Evaluations());  // sin X, cos 2Y, sin 3X
+}
+
+// The multiples by angle addition against the C library's long-double sine of k times the angle
+// in radians (the multiple taken exactly), for angles of every size the theories form (up to
+// 1.5e5 degrees at the ends of -3000 to 3000).
+TEST(TrigCache, MultiplesByAngleAdditionWithin1e15) {
+  constexpr AngleId X{0};
+  const double anglesDeg[] = {0.0, 1e-7, 30.0, 89.999, 271.3, -123.4, 15017.7, -151733.9};
+  for (const double a : anglesDeg) {
+    const double angles[] = {a};
+    const TrigCache cache(angles);
+    for (int k = 1; k <= kMaxAngleMultiple; ++k) {
+      const long double x = static_cast<long double>(k) * static_cast<long double>(a * DegToRad());
+      const double wantSin = static_cast<double>(std::sin(x));
+      const double wantCos = static_cast<double>(std::cos(x));
+      EXPECT_TRUE(Near(wantSin, cache.Factor(Sin(k * X)), 1e-15)) << "sin " << k << " x " << a;
+      EXPECT_TRUE(Near(wantCos, cache.Factor(Cos(k * X)), 1e-15)) << "cos " << k << " x " << a;
+    }
+    EXPECT_EQ(1.0, cache.Factor(Sin(0 * X)));
+    EXPECT_EQ(1.0, cache.Factor(TrigFactor{}));
+  }
 }
 
 }  // namespace

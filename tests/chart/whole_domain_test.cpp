@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/compute_chart.h"
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/positions_page.h"

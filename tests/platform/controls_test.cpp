@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 
 namespace caelix {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "chart/compute_chart.h"
-#include "platform/headless/headless_host.h"
-#include "platform/recording_surface.h"
+#include "support/headless_host.h"
+#include "support/recording_surface.h"
 #include "support/sample_chart.h"
 
 namespace caelix {

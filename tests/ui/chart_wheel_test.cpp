@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 #include "ui/wheel/wheel_icons.h"
 
 namespace caelix {

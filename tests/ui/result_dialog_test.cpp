@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/compute_chart.h"
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 #include "support/sample_chart.h"
 #include "ui/pages/aspects_page.h"
 #include "ui/pages/elements_page.h"

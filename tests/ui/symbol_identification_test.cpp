@@ -5,7 +5,7 @@
 #include <string>
 
 #include "chart/chart_input.h"
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 #include "ui/wheel/header_text.h"
 
 namespace caelix {

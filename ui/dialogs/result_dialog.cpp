@@ -1,10 +1,5 @@
 #include "ui/dialogs/result_dialog.h"
 
-#include "ui/pages/aspects_page.h"
-#include "ui/pages/elements_page.h"
-#include "ui/pages/positions_page.h"
-#include "ui/pages/quadruplicity_page.h"
-
 namespace caelix {
 
 namespace {
@@ -49,22 +44,24 @@ bool ResultDialog::OnInitDialog() {
   Item(kAspectsButton)->MoveWindow(RectAt(c.left + 126, buttonY, 36, 24));
   Item(kBackButton)->MoveWindow(RectAt(w - 48, buttonY, 36, 24));
 
-  positions_ = BuildPositionsText(input_, *chart_);
-  ShowPage(positions_);
-  quadruplicity_ = BuildQuadruplicityText(*chart_);
-  elements_ = BuildElementsText(*chart_);
+  // Every page but the aspects is built now; the aspects at their first showing.
+  ShowPage(Page::Positions);
+  PageText(Page::Quadruplicity);
+  PageText(Page::Elements);
   return true;
 }
 
-void ResultDialog::ShowPage(const std::string& text) { Item(kPageEdit)->SetText(text); }
-
-void ResultDialog::OnPositions() { ShowPage(positions_); }
-void ResultDialog::OnElements() { ShowPage(elements_); }
-void ResultDialog::OnQuadruplicity() { ShowPage(quadruplicity_); }
-
-void ResultDialog::OnAspects() {
-  if (aspects_.empty()) aspects_ = BuildAspectsText(*chart_);
-  ShowPage(aspects_);
+const std::string& ResultDialog::PageText(Page page) {
+  std::string& text = pages_[static_cast<std::size_t>(page)];
+  if (text.empty()) text = BuildPage(page, input_, *chart_);
+  return text;
 }
+
+void ResultDialog::ShowPage(Page page) { Item(kPageEdit)->SetText(PageText(page)); }
+
+void ResultDialog::OnPositions() { ShowPage(Page::Positions); }
+void ResultDialog::OnElements() { ShowPage(Page::Elements); }
+void ResultDialog::OnQuadruplicity() { ShowPage(Page::Quadruplicity); }
+void ResultDialog::OnAspects() { ShowPage(Page::Aspects); }
 
 }  // namespace caelix

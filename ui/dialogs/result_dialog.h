@@ -7,6 +7,7 @@
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
 #include "platform/dialog.h"
+#include "ui/pages/page_list.h"
 
 namespace caelix {
 
@@ -28,7 +29,7 @@ class ResultDialog : public Dialog {
 
   const ChartInput& Input() const { return input_; }
   // The aspects page is built at its first showing; empty until then.
-  const std::string& AspectsText() const { return aspects_; }
+  const std::string& AspectsText() const { return pages_[static_cast<std::size_t>(Page::Aspects)]; }
 
  protected:
   bool OnInitDialog() override;
@@ -39,16 +40,15 @@ class ResultDialog : public Dialog {
   void OnElements();
   void OnQuadruplicity();
   void OnAspects();
-  void ShowPage(const std::string& text);
+  // Returns a page's text, building it at its first use.
+  const std::string& PageText(Page page);
+  void ShowPage(Page page);
 
   static const std::array<MessageEntry<ResultDialog>, 4> kMessages;
 
   ChartInput input_;
   const ChartResult* chart_;
-  std::string positions_;
-  std::string quadruplicity_;
-  std::string elements_;
-  std::string aspects_;
+  std::array<std::string, kPages.size()> pages_;  // indexed by Page
 };
 
 }  // namespace caelix

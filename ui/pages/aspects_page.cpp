@@ -6,18 +6,26 @@
 
 namespace caelix {
 
+namespace {
+
+// The aspects page has a row for each body and point, and a column for each body.
+bool IsRow(const SlotInfo& slot) { return slot.section == PageSection::Bodies || slot.section == PageSection::Points; }
+bool IsPartner(const SlotInfo& slot) { return slot.section == PageSection::Bodies; }
+
+}  // namespace
+
 std::string BuildAspectsText(const ChartResult& result) {
   std::string text = "Aspects:\r\n\r\n";
-  for (int i = static_cast<int>(BodyId::Sun); i <= static_cast<int>(BodyId::Midpoint); ++i) {
-    const auto row = static_cast<BodyId>(i);
-    const double x = result[row].longitude;
+  for (const SlotInfo& row : kCatalogue) {
+    if (!IsRow(row)) continue;
+    const double x = result[row.id].longitude;
     if (x == kNoLongitude) continue;
-    text += std::string(BodyLabel(row)) + ":\t";
+    text += std::string(row.label) + ":\t";
     int n = 0;
-    for (int j = static_cast<int>(BodyId::Sun); j <= static_cast<int>(BodyId::MeanNode); ++j) {
-      const auto partner = static_cast<BodyId>(j);
-      const double y = result[partner].longitude;
-      if (j == i || y == kNoLongitude) continue;
+    for (const SlotInfo& partner : kCatalogue) {
+      if (!IsPartner(partner)) continue;
+      const double y = result[partner.id].longitude;
+      if (partner.id == row.id || y == kNoLongitude) continue;
       const double a = FindAspect(x, y);
       if (a == kNoAspect) continue;
       if (++n > 3) {
@@ -26,7 +34,7 @@ std::string BuildAspectsText(const ChartResult& result) {
       }
       char angle[32];
       std::snprintf(angle, sizeof angle, "%1.0f", a);
-      text += std::string(angle) + std::string(BodyLabel(partner)) + " ";
+      text += std::string(angle) + std::string(partner.label) + " ";
     }
     text += "\r\n";
   }

@@ -8,14 +8,14 @@ std::string BuildElementsText(const ChartResult& result) {
   constexpr std::array<const char*, 4> kNames = {"Fire:\t", "Earth:\t", "Air:\t", "Water:\t"};
   std::array<int, 4> count{};
   std::array<std::string, 4> list;
-  for (int i = static_cast<int>(BodyId::Sun); i <= static_cast<int>(BodyId::Pluto); ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const double lambda = result[id].longitude;
+  for (const SlotInfo& slot : kCatalogue) {
+    if (!slot.planet) continue;
+    const double lambda = result[slot.id].longitude;
     for (int k = 1; k <= 12; ++k) {
       if (30.0 * (k - 1) <= lambda && lambda < 30.0 * k) {
         const int element = (k - 1) % 4;
         ++count[element];
-        list[element] += std::string(BodyLabel(id)) + " ";
+        list[element] += std::string(slot.label) + " ";
         break;
       }
     }

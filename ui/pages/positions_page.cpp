@@ -23,7 +23,20 @@ std::string DateLine(const ChartInput& in) { return HeaderDateText(in) + ",\r\n"
 
 std::string PlaceLine(const ChartInput& in) { return HeaderPlaceText(in) + ":\r\n\r\n"; }
 
-bool HasMotionColumn(BodyId id) { return id <= BodyId::MeanNode || IsTableBody(id); }
+// Returns the line that goes before a slot's own: the heading of its section when it is the
+// section's first slot, else nothing.
+std::string SectionHeading(const SlotInfo& slot, const ChartInput& input) {
+  const std::size_t i = static_cast<std::size_t>(slot.id);
+  if (i == 0 || kCatalogue[i - 1].section == slot.section) return {};
+  switch (slot.section) {
+    case PageSection::Houses:
+      return std::string(input.houseName()) + "\r\n";
+    case PageSection::TableBodies:
+      return "--\r\n";
+    default:
+      return {};
+  }
+}
 
 }  // namespace
 
@@ -38,14 +51,11 @@ std::string HeaderPlaceText(const ChartInput& in) {
 
 std::string BuildPositionsText(const ChartInput& input, const ChartResult& result) {
   std::string text = DateLine(input) + PlaceLine(input);
-  for (std::size_t i = 1; i < kBodyCount; ++i) {
-    const auto id = static_cast<BodyId>(i);
-    const BodySlot& s = result[id];
-    if (id == BodyId::PartOfDaimon || s.longitude == kNoLongitude) continue;
-    if (id == BodyId::Cusp2) text.append(input.houseName()).append("\r\n");
-    if (id == BodyId::Lilith) text.append("--\r\n");
-    text.append(BodyLabel(id)).append("\t").append(FormatPosition(s.longitude));
-    if (HasMotionColumn(id) && s.longitudeNext != kNoLongitude) {
+  for (const SlotInfo& slot : kCatalogue) {
+    const BodySlot& s = result[slot.id];
+    if (slot.section == PageSection::Hidden || s.longitude == kNoLongitude) continue;
+    text.append(SectionHeading(slot, input)).append(slot.label).append("\t").append(FormatPosition(s.longitude));
+    if (slot.hasNext && s.longitudeNext != kNoLongitude) {
       text.append("\t").append(FormatMotion(s.longitude, s.longitudeNext));
     }
     text.append("\r\n");

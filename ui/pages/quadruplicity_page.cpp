@@ -34,13 +34,14 @@ std::string BuildQuadruplicityText(const ChartResult& result) {
   const std::array<double, 13> cusps = QuadruplicityCusps(result);
   std::array<int, 3> count{};
   std::array<std::string, 3> list;
-  for (int i = static_cast<int>(BodyId::Sun); i <= static_cast<int>(BodyId::Pluto); ++i) {
-    const auto id = static_cast<BodyId>(i);
+  for (const SlotInfo& slot : kCatalogue) {
+    if (!slot.planet) continue;
+    const BodyId id = slot.id;
     const int h = HouseOf(result[id].longitude, cusps);
     if (h == 0) continue;
     const int group = (h - 1) % 3;
     ++count[group];
-    list[group] += std::string(BodyLabel(id)) + " ";
+    list[group] += std::string(slot.label) + " ";
   }
   std::string text = "Quadruplicity:\r\n\r\n";
   for (std::size_t g = 0; g < kNames.size(); ++g) {

@@ -22,12 +22,6 @@ constexpr double kPositionTickOuter = 0.41;
 constexpr double kPositionTickInner = 0.38;
 constexpr double kPlanetTickOuter = 0.145;
 
-// The house axes: Ascendant, Midheaven, cusps 2, 3, 11, 12; and the house markers.
-constexpr BodyId kAxes[] = {BodyId::Ascendant, BodyId::Midheaven, BodyId::Cusp2,
-                            BodyId::Cusp3,     BodyId::Cusp11,    BodyId::Cusp12};
-constexpr BodyId kMarkers[] = {BodyId::Ascendant, BodyId::Midheaven, BodyId::Vertex, BodyId::Cusp2,
-                               BodyId::Cusp3,     BodyId::Cusp11,    BodyId::Cusp12};
-
 // The aspects that draw a chord: conjunction, opposition, trine, sextile, square.
 bool DrawsChord(double aspectDeg) {
   return aspectDeg == 0.0 || aspectDeg == 180.0 || aspectDeg == 120.0 || aspectDeg == 60.0 || aspectDeg == 90.0;
@@ -42,7 +36,7 @@ void Line(DrawingSurface& surface, Point from, Point to) {
   surface.LineTo(to.x, to.y);
 }
 
-std::size_t Index(BodyId id) { return static_cast<std::size_t>(id); }
+const SlotInfo& EntrySlot(std::size_t entry) { return SlotOf(kWheelEntrySlots[entry]); }
 
 }  // namespace
 
@@ -59,7 +53,7 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const Rect& client, const Ch
   const int size = std::min(client.right - client.left, client.bottom - client.top);
   wheelSize_ = size;
   const int centre = size / 2;
-  const double asc = wheelSlots_[Index(BodyId::Ascendant)].longitude;
+  const double asc = wheelSlots_[static_cast<std::size_t>(SlotOf(BodyId::Ascendant).wheel.entry)].longitude;
   const int signIndex = static_cast<int>(std::trunc(asc / 30.0));
   const auto direction = [asc](double lambda) { return WheelDirection(lambda, asc); };
   const auto point = [size](double f, double psi) { return WheelPoint(f, psi, size); };
@@ -83,8 +77,9 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const Rect& client, const Ch
     drawIcon(kSignIcons[static_cast<std::size_t>(sign)], point(kSignGlyphs, direction(30.0 * sign + 15.0)));
   }
 
-  for (const BodyId axis : kAxes) {
-    const double psi = direction(wheelSlots_[Index(axis)].longitude);
+  for (std::size_t axis = 0; axis < kWheelEntryCount; ++axis) {
+    if (!EntrySlot(axis).wheel.houseAxis) continue;
+    const double psi = direction(wheelSlots_[axis].longitude);
     Line(surface, point(kSignRingInner, psi), point(kInnerCircle, psi));
     Line(surface, point(kSignRingInner, psi + 180.0), point(kInnerCircle, psi + 180.0));
   }
@@ -96,24 +91,27 @@ void ChartWheel::DrawWheel(DrawingSurface& surface, const Rect& client, const Ch
     const Point at = point(kBodySymbols, psiShown);
     drawIcon(kEntryIcons[id], at);
     symbolPositions_[id] = {at, true};
-    if (id <= Index(BodyId::MeanNode) && IsRetrograde(slot.longitude, slot.longitudeNext)) {
+    if (EntrySlot(id).kind == SlotKind::Theory && IsRetrograde(slot.longitude, slot.longitudeNext)) {
       drawIcon(kRetrogradeIcon, point(kRetrogradeMarks, psiShown));
     }
     const double psiTrue = direction(slot.longitude);
     Line(surface, point(kPositionTickOuter, psiTrue), point(kPositionTickInner, psiTrue));
   }
 
-  for (const BodyId marker : kMarkers) {
-    const Point at = point(kHouseMarkers, direction(wheelSlots_[Index(marker)].longitude));
-    drawIcon(kEntryIcons[Index(marker)], at);
-    symbolPositions_[Index(marker)] = {at, true};
+  for (std::size_t marker = 0; marker < kWheelEntryCount; ++marker) {
+    if (EntrySlot(marker).wheel.ring != WheelRing::HouseMarkers) continue;
+    const Point at = point(kHouseMarkers, direction(wheelSlots_[marker].longitude));
+    drawIcon(kEntryIcons[marker], at);
+    symbolPositions_[marker] = {at, true};
   }
 
-  for (std::size_t i = Index(BodyId::Sun); i <= Index(BodyId::Pluto); ++i) {
+  for (std::size_t i = 0; i < kWheelEntryCount; ++i) {
+    if (!EntrySlot(i).planet) continue;
     const double lambdaI = wheelSlots_[i].longitude;
     const double psiI = direction(lambdaI);
     Line(surface, point(kPlanetTickOuter, psiI), point(kInnerCircle, psiI));
-    for (std::size_t j = i + 1; j <= Index(BodyId::Pluto); ++j) {
+    for (std::size_t j = i + 1; j < kWheelEntryCount; ++j) {
+      if (!EntrySlot(j).planet) continue;
       const double lambdaJ = wheelSlots_[j].longitude;
       if (DrawsChord(FindAspect(lambdaI, lambdaJ))) {
         Line(surface, point(kInnerCircle, psiI), point(kInnerCircle, direction(lambdaJ)));

@@ -36,8 +36,7 @@ void ExchangeSort(std::vector<DisplayEntry>& list) {
 
 WheelSlots MakeWheelSlots(const ChartResult& chart) {
   WheelSlots slots{};
-  for (std::size_t i = 0; i < kWheelEntryCount; ++i) slots[i] = chart.slots[i];
-  slots[static_cast<std::size_t>(BodyId::Midpoint)] = chart[BodyId::Lilith];
+  for (std::size_t entry = 0; entry < kWheelEntryCount; ++entry) slots[entry] = chart[kWheelEntrySlots[entry]];
   return slots;
 }
 
@@ -68,11 +67,10 @@ bool IsRetrograde(double a, double b) {
 
 std::vector<DisplayEntry> SpreadSymbols(const WheelSlots& slots) {
   std::vector<DisplayEntry> list;
-  for (int id = 1; id <= 11; ++id) list.push_back({slots[static_cast<std::size_t>(id)].longitude, id});
-  for (const BodyId id : {BodyId::PartOfFortune, BodyId::Midpoint}) {
-    const double longitude = slots[static_cast<std::size_t>(id)].longitude;
-    if (id == BodyId::Midpoint && longitude == kNoLongitude) continue;
-    list.push_back({longitude, static_cast<int>(id)});
+  for (std::size_t entry = 0; entry < kWheelEntryCount; ++entry) {
+    const double longitude = slots[entry].longitude;
+    if (SlotOf(kWheelEntrySlots[entry]).wheel.ring != WheelRing::Bodies || longitude == kNoLongitude) continue;
+    list.push_back({longitude, static_cast<int>(entry)});
   }
   ExchangeSort(list);
   // A round only moves the first entry forward, to 351 deg before the last; with at most 13

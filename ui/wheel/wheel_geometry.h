@@ -10,9 +10,8 @@
 
 namespace caelix {
 
-// The slots the wheel draws: the chart's slots 0 to 21, with Lilith (slot 22) in slot 16 in
-// place of the Sun/Moon midpoint.
-constexpr std::size_t kWheelEntryCount = 22;
+// The slots the wheel draws, by wheel entry (the catalogue's placement): the chart's slots 0 to
+// 21, with Lilith (slot 22) in entry 16 in place of the Sun/Moon midpoint.
 using WheelSlots = std::array<BodySlot, kWheelEntryCount>;
 
 // Returns the wheel slots of a chart.
@@ -41,12 +40,12 @@ struct DisplayEntry {
   friend bool operator==(const DisplayEntry&, const DisplayEntry&) = default;
 };
 
-// Returns the display list of the body symbols: the bodies 1 to 11, 15 and 16 (Lilith, left out
-// when its longitude is -1.0) at their longitudes, sorted ascending (an exchange sort; equal
-// longitudes keep their order), then spread so that neighbours lie at least 9 deg apart: forward
-// passes push entries counterclockwise, and when the last comes within 9 deg of the first across
-// 0 deg the first is moved to 9 deg past it, until a round leaves the first entry as it was.
-// Finally longitudes of 360 or more are taken a turn back. The list is not re-sorted.
+// Returns the display list of the body symbols: the entries on the catalogue's body ring (1 to
+// 11, 15 and 16, Lilith), each left out when its longitude is -1.0, at their longitudes, sorted ascending (an exchange
+// sort; equal longitudes keep their order), then spread so that neighbours lie at least 9 deg apart: forward passes
+// push entries counterclockwise, and when the last comes within 9 deg of the first across 0 deg the first is moved to 9
+// deg past it, until a round leaves the first entry as it was. Finally longitudes of 360 or more are taken a turn back.
+// The list is not re-sorted.
 std::vector<DisplayEntry> SpreadSymbols(const WheelSlots& slots);
 
 }  // namespace caelix

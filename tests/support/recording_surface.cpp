@@ -1,4 +1,4 @@
-#include "platform/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/headless/headless_host.h"
+#include "support/headless_host.h"
 
 #include <string>
 

@@ -1,0 +1,22 @@
+#pragma once
+// One computed chart as every reader takes it: what was asked, its two instants and its slots.
+#include "chart/chart_input.h"
+#include "chart/chart_result.h"
+
+namespace caelix {
+
+// Plain data owned by the caller; ComputeChart(const ChartInput&) makes it.
+struct Chart {
+  ChartInput input;
+  double jdUT = 0.0;  // Julian day, Universal Time: angles and house cusps
+  double jde = 0.0;   // Julian day, dynamical time (jdUT + Delta T): bodies and apparent place
+  ChartResult slots;
+
+  const BodySlot& operator[](BodyId id) const { return slots[id]; }
+
+  // A chart reads as its record wherever only the slots are asked for. Bound to a reference, a
+  // temporary chart's record lives no longer than the chart: keep the Chart, or copy.
+  operator const ChartResult&() const { return slots; }
+};
+
+}  // namespace caelix

@@ -14,9 +14,10 @@ struct Chart {
 
   const BodySlot& operator[](BodyId id) const { return slots[id]; }
 
-  // A chart reads as its record wherever only the slots are asked for. Bound to a reference, a
-  // temporary chart's record lives no longer than the chart: keep the Chart, or copy.
-  operator const ChartResult&() const { return slots; }
+  // A chart reads as its record wherever only the slots are asked for. A temporary chart gives
+  // its record by value, so that a reference bound to it never outlives the chart.
+  operator const ChartResult&() const& { return slots; }
+  operator ChartResult() && { return slots; }
 };
 
 }  // namespace caelix

@@ -58,7 +58,7 @@ sanitize: bootstrap
 # Each libFuzzer target (tests/fuzz/) for FUZZ_SECONDS, seeded with the committed corpus; what
 # the fuzzer finds beyond it stays in build-fuzz/corpus, a crashing input in build-fuzz/artifacts.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := house_file place_file history_file edit_texts chart_arguments batch_row web_request
+FUZZ_TARGETS := house_file place_file history_file edit_texts chart_arguments batch_row batch_input web_request
 fuzz: bootstrap
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz

@@ -5,6 +5,7 @@
 
 #include "chart/input_rules.h"
 #include "platform/binary_file.h"
+#include "platform/file_lock.h"
 
 namespace caelix {
 
@@ -72,6 +73,7 @@ void SavePlace(const std::filesystem::path& dir, double longitude, double latitu
 }
 
 void SaveHistory(const std::filesystem::path& dir, const HistoryRecord& current) {
+  const FileLock lock(dir / kLockFileName);
   const History merged = MergeHistory(LoadHistory(dir), current);
   double v[kHistorySize * 7];
   for (std::size_t i = 0; i < merged.size(); ++i) {

@@ -3,8 +3,11 @@
 // one little-endian int32), the place (aplace.bin, longitude then latitude as doubles) and the
 // history (alastcall.bin, ten 56-byte records of seven doubles). Raw numbers without header.
 // Loading leaves the caller's defaults where a file is missing, short or holds values the dialog
-// would not accept; a value is taken only when all its bytes are there. Saving replaces a file
-// whole (never leaving a part of it) and fails silently.
+// would not accept; a value is taken only when all its bytes are there. Anything at a file's path
+// that is not a regular file (a FIFO, a device, a folder) counts as missing. Saving replaces a
+// file whole (never leaving a part of it) and fails silently. Saving the history holds the lock
+// file (caelix.lock) from reading the old history to renaming the new one, so that two programs
+// saving into one folder at once keep both inputs.
 #include <filesystem>
 
 #include "app/history.h"
@@ -15,6 +18,7 @@ namespace caelix {
 inline constexpr const char* kHouseFileName = "ahouses.bin";
 inline constexpr const char* kPlaceFileName = "aplace.bin";
 inline constexpr const char* kHistoryFileName = "alastcall.bin";
+inline constexpr const char* kLockFileName = "caelix.lock";
 
 // Reads dir/ahouses.bin over houseIndex when it holds an index 0 to 2.
 void LoadHouseIndex(const std::filesystem::path& dir, int& houseIndex);
@@ -29,7 +33,7 @@ History LoadHistory(const std::filesystem::path& dir);
 
 void SaveHouseIndex(const std::filesystem::path& dir, int houseIndex);
 void SavePlace(const std::filesystem::path& dir, double longitude, double latitude);
-// Writes MergeHistory(LoadHistory(dir), current) to dir/alastcall.bin.
+// Writes MergeHistory(LoadHistory(dir), current) to dir/alastcall.bin, holding dir/caelix.lock.
 void SaveHistory(const std::filesystem::path& dir, const HistoryRecord& current);
 
 }  // namespace caelix

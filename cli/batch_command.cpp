@@ -6,14 +6,18 @@
 #include <chrono>
 #include <cstdio>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "chart/compute_chart.h"
 #include "cli/batch_row.h"
+#include "cli/bounded_line.h"
 #include "cli/chart_json.h"
+#include "cli/option_checks.h"
 
 namespace caelix {
 
@@ -27,13 +31,15 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const ChartInput& input, bool withPages) { return ChartToJson(ComputeChart(input), withPages); }
+std::string ChartLine(const BatchRow& row, bool withPages) {
+  return ChartToJson(ComputeChart(row.input), withPages, row.id);
+}
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
 void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {
   const auto work = [&jobs, threads, withPages](unsigned first) {
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row.input, withPages);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, withPages);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
@@ -74,14 +80,79 @@ class Progress {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// Reads the rows of in block by block, the header first: the first line that is not blank is the
+// header when it names the columns, and the layout of every row after it.
+class RowReader {
+ public:
+  explicit RowReader(std::istream& in) : in_(*in.rdbuf()) {}
+
+  // Fills jobs with up to kBlockRows lines; returns false once the input has ended, or a header
+  // or a read error has ended the reading (Failed then says why).
+  bool ReadBlock(std::vector<Job>& jobs) {
+    jobs.clear();
+    std::string line;
+    while (jobs.size() < kBlockRows) {
+      LineRead read = LineRead::End;
+      try {
+        read = ReadBoundedLine(in_, line);
+      } catch (const std::system_error& e) {
+        failure_ = "cannot read standard input: " + e.code().message();
+        return false;
+      }
+      if (read == LineRead::End) return false;
+      ++lineNumber_;
+      if (read == LineRead::TooLong) {
+        jobs.push_back(Job{lineNumber_, BadRow("longer than " + std::to_string(kMaxLineBytes) + " bytes"), {}});
+        continue;
+      }
+      const std::string_view text = lineNumber_ == 1 ? WithoutByteOrderMark(line) : std::string_view(line);
+      if (layout_) {
+        jobs.push_back(Job{lineNumber_, ParseBatchRow(text, *layout_), {}});
+        continue;
+      }
+      // The first line that is not blank: a header sets the layout and is skipped, a row sets the
+      // layout without a header, a bad header ends the reading.
+      const BatchRow blank = ParseBatchRow(text, HeaderlessBatchLayout());
+      if (blank.kind == BatchRowKind::Skip) continue;
+      BatchHeader header = ParseBatchHeader(text);
+      if (header.kind == BatchHeaderKind::BadHeader) {
+        jobs.push_back(Job{lineNumber_, BadRow(std::move(header.error)), {}});
+        return false;
+      }
+      const bool isHeader = header.kind == BatchHeaderKind::Header;
+      layout_ = isHeader ? header.layout : HeaderlessBatchLayout();
+      if (!isHeader) jobs.push_back(Job{lineNumber_, blank, {}});
+    }
+    return true;
+  }
+
+  const std::string& Failure() const { return failure_; }
+
+ private:
+  static BatchRow BadRow(std::string error) {
+    BatchRow row;
+    row.kind = BatchRowKind::Bad;
+    row.error = std::move(error);
+    return row;
+  }
+
+  std::streambuf& in_;
+  std::size_t lineNumber_ = 0;
+  std::optional<BatchLayout> layout_;
+  std::string failure_;
+};
+
 }  // namespace
 
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   CLI::App* batch = app.add_subcommand(
       "batch",
-      "Compute many charts: one CSV row per chart on stdin (YYYY-MM-DD,HH:MM.mm,lon,lat,H with H one of P, C, K; "
-      "a header row and blank lines are skipped), one JSON line per chart on stdout, in input order");
+      "Compute many charts: one CSV row per chart on stdin, one JSON line per chart on stdout, in input order. "
+      "Rows are YYYY-MM-DD,HH:MM.mm,lon,lat,H with H a house system (P, C, K or its name). A first line that "
+      "names the columns is a header: date, time, lon, lat, houses in any order, and an optional id carried "
+      "to the output. Blank lines are skipped; lines longer than 64 KiB are refused");
   batch->add_option("--threads", options.threads, "Threads to compute with (default: the number of cores)")
+      ->transform(DecimalDigits())
       ->check(CLI::Range(1u, 256u));
   batch->add_flag("--pages", options.pages, "Include the four page texts in each JSON line");
   return batch;
@@ -93,18 +164,13 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
 
   Progress progress(options.progress);
   bool anyBad = false;
-  std::size_t lineNumber = 0;
   std::size_t rowsDone = 0;
-  std::string line;
+  RowReader reader(in);
   std::vector<Job> jobs;
   jobs.reserve(kBlockRows);
   bool more = true;
   while (more) {
-    jobs.clear();
-    while (jobs.size() < kBlockRows && (more = static_cast<bool>(std::getline(in, line)))) {
-      ++lineNumber;
-      jobs.push_back(Job{lineNumber, ParseBatchRow(line, lineNumber == 1), {}});
-    }
+    more = reader.ReadBlock(jobs);
     ComputeBlock(jobs, threads, options.pages);
     for (const Job& job : jobs) {
       if (job.row.kind == BatchRowKind::Bad) {
@@ -115,10 +181,14 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
         ++rowsDone;
       }
     }
-    out.flush();
+    if (!out.flush()) return 1;  // the reader has gone or the disk is full: stop at once
     progress.Update(rowsDone);
   }
   progress.Finish(rowsDone);
+  if (!reader.Failure().empty()) {
+    err << "caelix batch: " << reader.Failure() << '\n';
+    return 1;
+  }
   return anyBad ? 1 : 0;
 }
 

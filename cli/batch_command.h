@@ -17,8 +17,11 @@ struct BatchOptions {
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options);
 
 // Reads rows from in until its end and writes one JSON line per good row to out, in input
-// order; a bad row gets one line on err with its line number and the reason. Memory stays
-// bounded by one block of rows whatever the input's length. Returns 0, or 1 when a row was bad.
+// order; a bad row (a line too long among them) gets one line on err with its line number and
+// the reason. A bad header ends the run after its line; an exception of in's stream buffer (a read
+// error) ends it with a line on err. Memory stays bounded by one block of lines of at most
+// kMaxLineBytes whatever the input. Returns 0, or 1 when a row was bad, the input could not be read
+// or out failed (the run stops at the first block out refuses; saying why is the caller's part).
 int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

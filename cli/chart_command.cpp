@@ -2,14 +2,16 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
-#include <fstream>
 #include <ostream>
 #include <string_view>
 
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
 #include "cli/chart_json.h"
+#include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
+#include "cli/option_checks.h"
+#include "platform/binary_file.h"
 #include "ui/pages/page_list.h"
 
 namespace caelix {
@@ -42,9 +44,11 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                         " (the first is the default), or all (the four in that order, an empty line between two)");
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
-  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)");
+  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)")
+      ->check(CLI::ExistingDirectory);
   CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
   chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
+      ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
       ->needs(svg);
   return chart;
@@ -154,10 +158,11 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
   }
   const Chart chart = ComputeChart(*input);
   if (options.svgFile) {
-    std::ofstream svg(*options.svgFile, std::ios::binary);
-    svg << ChartWheelSvg(*input, chart.slots, options.svgSize);
-    if (!svg.flush()) {
-      err << "caelix chart: --svg: cannot write " << *options.svgFile << '\n';
+    const std::error_code failure =
+        ReplaceFileContent(*options.svgFile, ChartWheelSvg(*input, chart.slots, options.svgSize));
+    if (failure) {
+      err << "caelix chart: --svg: cannot write " << EscapedEcho(*options.svgFile, kPathEchoCharacters) << ": "
+          << failure.message() << '\n';
       return 1;
     }
   }

@@ -40,7 +40,9 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
-// returns the exit status (0, or 2 for bad input).
+// --svg writes the wheel first, replacing the file whole or not at all. Returns the exit status:
+// 0, 1 when the SVG cannot be written (with the system's reason on err) or 2 for bad input.
+// Whether out took the text is the caller's to check.
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

@@ -87,10 +87,14 @@ void WritePages(JsonWriter& w, const Chart& chart) {
 
 }  // namespace
 
-std::string ChartToJson(const Chart& chart, bool withPages) {
+std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id) {
   rapidjson::StringBuffer buffer(nullptr, withPages ? 16384 : 8192);  // one line without regrowing
   JsonWriter w(buffer);
   w.StartObject();
+  if (id) {
+    Key(w, "id");
+    Text(w, *id);
+  }
   WriteInput(w, chart.input);
   Number(w, "jdUT", chart.jdUT);
   Number(w, "jde", chart.jde);

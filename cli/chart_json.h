@@ -1,5 +1,6 @@
 #pragma once
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
+#include <optional>
 #include <string>
 
 #include "chart/chart.h"
@@ -12,7 +13,8 @@ namespace caelix {
 // declination -91.0, the next-day fields of the single-instant slots) is null; numbers keep full
 // double precision (shortest text that reads back to the same double). With withPages, then
 // "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
-// shows them (UTF-8, "\r\n" line ends). Written with RapidJSON's streaming writer.
-std::string ChartToJson(const Chart& chart, bool withPages = false);
+// shows them (UTF-8, "\r\n" line ends). With an id, the object starts with "id": the text as
+// given (a batch row's id column). Written with RapidJSON's streaming writer.
+std::string ChartToJson(const Chart& chart, bool withPages = false, const std::optional<std::string>& id = std::nullopt);
 
 }  // namespace caelix

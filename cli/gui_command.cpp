@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/caelix_app.h"
+#include "cli/option_checks.h"
 #include "platform/fltk/fltk_host.h"
 
 namespace caelix {
@@ -16,6 +17,7 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
       ->check(CLI::ExistingDirectory);
   gui->add_option("--scale", options.scale,
                   "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
+      ->check(PlainDecimal())
       ->check(CLI::Range(0.5, 8.0));
   return gui;
 }

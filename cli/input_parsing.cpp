@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/echoed_text.h"
+
 namespace caelix {
 
 namespace {
@@ -21,14 +23,7 @@ std::optional<int> ParseUnsigned(std::string_view s, std::size_t maxDigits) {
   return v;
 }
 
-std::string Quoted(std::string_view s) {
-  std::string q;
-  q.reserve(s.size() + 2);
-  q.push_back('\'');
-  q.append(s);
-  q.push_back('\'');
-  return q;
-}
+std::string Quoted(std::string_view s) { return QuotedEcho(s); }
 
 }  // namespace
 
@@ -95,7 +90,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
   double v = 0.0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::fixed);
   if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
-  return v;
+  return v + 0.0;  // -0 reads as 0, so that no "-0.00" is ever printed
 }
 
 namespace {

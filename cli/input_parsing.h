@@ -1,6 +1,7 @@
 #pragma once
 // Parsing and range checks of the chart input as the command line takes it: the same ranges
-// as the main dialog's edits. Each parser returns an error text naming what is accepted.
+// as the main dialog's edits. Each parser returns an error text naming what is accepted, with the
+// refused text cut short and escaped (QuotedEcho).
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ Parsed<ParsedDate> ParseDate(std::string_view text);
 // HH:MM, HH:MM.fraction or HH:MM:SS in UT: hour 0-23, minute 0 <= m < 60, second 0 <= s < 60.
 Parsed<ParsedTime> ParseTime(std::string_view text);
 
-// A plain decimal number (no exponent, no infinity or NaN), the whole text.
+// A plain decimal number (no exponent, no infinity or NaN), the whole text; -0 gives 0.
 std::optional<double> ParseDecimal(std::string_view text);
 
 // Longitude in degrees, east positive, within the input rules' range.

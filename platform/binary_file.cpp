@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -45,6 +46,39 @@ void RemoveLeftovers(const std::filesystem::path& target) {
   }
 }
 
+// Syncs the folder of path, so that a rename into it survives a crash. Returns 0 or the errno;
+// a file system that cannot sync folders (EINVAL) counts as done.
+int SyncFolderOf(const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int result = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  ::close(fd);
+  return result;
+}
+
+// Writes all size bytes to fd; returns 0 or the errno.
+int WriteAll(int fd, const char* bytes, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, bytes + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// Writes bytes into the device or FIFO at path, as it is. Returns 0 or the errno.
+int WriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int result = WriteAll(fd, bytes.data(), bytes.size());
+  if (::close(fd) != 0 && result == 0) result = errno;
+  return result;
+}
+
 }  // namespace
 
 BinaryFile::~BinaryFile() {
@@ -58,23 +92,33 @@ BinaryFile::~BinaryFile() {
 bool BinaryFile::Open(const std::filesystem::path& path, FileMode mode) {
   if (IsOpen()) return false;
   mode_ = mode;
-  failed_ = false;
+  error_.clear();
   target_ = path;
   if (mode == FileMode::ReadShareDenyWrite) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return false;
-    if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer for ever.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) return Fail(errno);
+    struct stat info {};
+    int refused = ::fstat(fd_, &info) != 0 ? errno : 0;
+    if (refused == 0 && !S_ISREG(info.st_mode)) refused = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    if (refused == 0 && ::flock(fd_, LOCK_SH | LOCK_NB) != 0) refused = errno;
+    if (refused != 0) {
       ::close(fd_);
       fd_ = -1;
-      return false;
+      return Fail(refused);
     }
     return true;
   }
   temporary_ = TemporaryBeside(path);
-  fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd_ < 0) return false;
+  fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd_ < 0) return Fail(errno);
   ::flock(fd_, LOCK_EX | LOCK_NB);
   return true;
+}
+
+bool BinaryFile::Fail(int errorNumber) {
+  if (!error_) error_ = std::error_code(errorNumber, std::generic_category());
+  return false;
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t size) {
@@ -92,18 +136,9 @@ std::size_t BinaryFile::Read(void* buffer, std::size_t size) {
 
 bool BinaryFile::Write(const void* buffer, std::size_t size) {
   if (!IsOpen() || mode_ != FileMode::CreateWriteExclusive) return false;
-  const auto* in = static_cast<const char*>(buffer);
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::write(fd_, in + done, size - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed_ = true;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
+  if (error_) return false;
+  const int result = WriteAll(fd_, static_cast<const char*>(buffer), size);
+  return result == 0 || Fail(result);
 }
 
 bool BinaryFile::Close() {
@@ -113,17 +148,33 @@ bool BinaryFile::Close() {
     fd_ = -1;
     return true;
   }
-  bool ok = !failed_ && ::fsync(fd_) == 0;
-  ok = (::close(fd_) == 0) && ok;
+  bool ok = !error_ && (::fsync(fd_) == 0 || Fail(errno));
+  ok = (::close(fd_) == 0 || Fail(errno)) && ok;
   fd_ = -1;
-  if (ok) ok = std::rename(temporary_.c_str(), target_.c_str()) == 0;
-  if (ok) RemoveLeftovers(target_);
-  if (!ok) {
+  if (ok) ok = std::rename(temporary_.c_str(), target_.c_str()) == 0 || Fail(errno);
+  if (ok) {
+    const int synced = SyncFolderOf(target_);
+    ok = synced == 0 || Fail(synced);
+    RemoveLeftovers(target_);
+  } else {
     std::error_code ignored;
     std::filesystem::remove(temporary_, ignored);
   }
   temporary_.clear();
   return ok;
+}
+
+std::error_code ReplaceFileContent(const std::filesystem::path& path, std::string_view bytes) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+    const int result = WriteInPlace(path, bytes);
+    return result == 0 ? std::error_code() : std::error_code(result, std::generic_category());
+  }
+  BinaryFile file;
+  if (file.Open(path, FileMode::CreateWriteExclusive) && file.Write(bytes.data(), bytes.size()) && file.Close()) {
+    return {};
+  }
+  return file.Error();
 }
 
 void BinaryFile::Discard() {

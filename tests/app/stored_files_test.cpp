@@ -1,6 +1,9 @@
 #include "app/stored_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
@@ -121,7 +124,8 @@ TEST(StoredFiles, SavesHaveTheirLayouts) {
   const double first[] = {28, 2, 2006, 17, 5.5, 50.083, 14.417};
   for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(DoubleAt(history, i * 8), first[i]) << "offset " << i * 8;
   for (std::size_t offset = 56; offset < 560; offset += 8) EXPECT_EQ(DoubleAt(history, offset), 0.0) << offset;
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3) << "no temporary file stays";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 4) << "no temporary file stays";
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.Path() / kLockFileName)) << "the history's lock file stays";
 }
 
 TEST(StoredFiles, TruncatedAndGarbageHistoryKeepsOnlyWholeUsedRecords) {
@@ -160,6 +164,63 @@ TEST(StoredFiles, AFailedSaveIsSilentAndLeavesNoTemporaryFile) {
   int house = 0;
   LoadHouseIndex(dir.Path(), house);
   EXPECT_EQ(house, 1);
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+// Runs body in a child process that is killed after 10 seconds; returns true when the child
+// ended by itself with status 0 (a load that blocks on a FIFO is killed instead).
+template <typename Body>
+bool FinishesInTime(Body body) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::alarm(10);
+    ::_exit(body() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(StoredFiles, WhatIsNotARegularFileCountsAsMissingAndNeverBlocks) {
+  enum class Kind { Fifo, Folder, DeviceLink };
+  const Kind kinds[] = {Kind::Fifo, Kind::Folder, Kind::DeviceLink};
+  const char* names[] = {kHouseFileName, kPlaceFileName, kHistoryFileName};
+  for (const Kind kind : kinds) {
+    for (const char* name : names) {
+      TempDir dir;
+      const auto path = dir.Path() / name;
+      if (kind == Kind::Fifo) {
+        ASSERT_EQ(0, ::mkfifo(path.c_str(), 0600));
+      } else if (kind == Kind::Folder) {
+        std::filesystem::create_directory(path);
+      } else {
+        std::filesystem::create_symlink("/dev/zero", path);
+      }
+      const bool defaults = FinishesInTime([&dir] {
+        int house = 0;
+        double lon = kDefaultLongitude;
+        double lat = kDefaultLatitude;
+        LoadHouseIndex(dir.Path(), house);
+        LoadPlace(dir.Path(), lon, lat);
+        return house == 0 && lon == kDefaultLongitude && lat == kDefaultLatitude &&
+               LoadHistory(dir.Path()) == History{};
+      });
+      EXPECT_TRUE(defaults) << name << " as kind " << static_cast<int>(kind);
+    }
+  }
+  // A save replaces the FIFO with the file, and the history's lock file may be a FIFO too.
+  TempDir dir;
+  ASSERT_EQ(0, ::mkfifo((dir.Path() / kHistoryFileName).c_str(), 0600));
+  ASSERT_EQ(0, ::mkfifo((dir.Path() / kLockFileName).c_str(), 0600));
+  EXPECT_TRUE(FinishesInTime([&dir] {
+    SaveHistory(dir.Path(), {28, 2, 2006, 17, 5.5, 50.083, 14.417});
+    return LoadHistory(dir.Path())[0] == HistoryRecord{28, 2, 2006, 17, 5.5, 50.083, 14.417};
+  }));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "support/near.h"
 #include "support/run.h"
 #include "support/sample_chart.h"
+#include "support/temp_dir.h"
 
 namespace caelix {
 namespace {
@@ -126,7 +127,8 @@ TEST(ChartCommand, HelpAndDefaults) {
   const auto chartHelp = RunCaelix("chart --help");
   EXPECT_EQ(0, chartHelp.status);
   EXPECT_NE(std::string::npos, chartHelp.out.find("--houses"));
-  const auto now = RunCaelix("chart --json --data-dir /nonexistent");
+  caelix::testing::TempDir empty;
+  const auto now = RunCaelix("chart --json --data-dir " + empty.Path().string());
   ASSERT_EQ(0, now.status) << now.err;
   const auto j = nlohmann::json::parse(now.out);
   EXPECT_EQ(14.417, j["input"]["longitude"].get<double>());

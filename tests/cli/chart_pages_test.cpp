@@ -12,8 +12,7 @@ namespace {
 
 using testing::RunCaelix;
 
-const std::string kPrague =
-    "chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses P --data-dir /nonexistent";
+const std::string kPrague = "chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses P";
 
 std::string WithoutCarriageReturns(const std::string& text) {
   std::string out;

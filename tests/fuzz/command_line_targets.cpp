@@ -1,10 +1,13 @@
-// The command line's inputs: the options of `caelix chart` and one row of `caelix batch`. A
-// value is either refused with a reason or in its range, and then gives a sound chart.
+// The command line's inputs: the options of `caelix chart`, the rows of `caelix batch` with or
+// without a header, and a whole batch input. A value is either refused with a reason or in its
+// range, and then gives a sound chart; what is echoed of it is short and free of control bytes.
 #include <cmath>
 #include <sstream>
 #include <string>
 
+#include "cli/batch_command.h"
 #include "cli/batch_row.h"
+#include "cli/bounded_line.h"
 #include "cli/chart_command.h"
 #include "cli/input_parsing.h"
 #include "fuzz/fuzz_support.h"
@@ -50,13 +53,59 @@ int ChartArgumentsTarget(const std::uint8_t* data, std::size_t size) {
 }
 
 int BatchRowTarget(const std::uint8_t* data, std::size_t size) {
+  // The first byte says whether the first line is read as the header; the other lines are rows
+  // in the layout it gives (the headerless one when it is not a header).
   if (size == 0) return 0;
-  const std::string_view line(reinterpret_cast<const char*>(data + 1), size - 1);
-  const BatchRow row = ParseBatchRow(line, (data[0] & 1) != 0);
-  CAELIX_FUZZ_REQUIRE((row.kind == BatchRowKind::Bad) == !row.error.empty());
-  if (row.kind != BatchRowKind::Chart) return 0;
-  RequireInRange(row.input);
-  RequireSoundChart(row.input);
+  const std::vector<std::string> lines = SplitLines(data + 1, size - 1);
+  BatchLayout layout = HeaderlessBatchLayout();
+  std::size_t first = 0;
+  if ((data[0] & 1) != 0) {
+    const BatchHeader header = ParseBatchHeader(lines[0]);
+    CAELIX_FUZZ_REQUIRE((header.kind == BatchHeaderKind::BadHeader) == !header.error.empty());
+    if (header.kind == BatchHeaderKind::BadHeader) return 0;
+    if (header.kind == BatchHeaderKind::Header) {
+      layout = header.layout;
+      first = 1;
+      for (std::size_t c = 0; c < kBatchColumnCount; ++c) {
+        CAELIX_FUZZ_REQUIRE(layout.field[c] < static_cast<int>(layout.fieldCount));
+        CAELIX_FUZZ_REQUIRE(static_cast<BatchColumn>(c) == BatchColumn::Id || layout.field[c] >= 0);
+      }
+    }
+  }
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    const BatchRow row = ParseBatchRow(lines[i], layout);
+    CAELIX_FUZZ_REQUIRE((row.kind == BatchRowKind::Bad) == !row.error.empty());
+    CAELIX_FUZZ_REQUIRE(row.error.size() < 600);
+    CAELIX_FUZZ_REQUIRE(
+        !row.id || (layout.field[static_cast<std::size_t>(BatchColumn::Id)] >= 0 && row.id->size() <= kMaxIdBytes));
+    if (row.kind != BatchRowKind::Chart) continue;
+    RequireInRange(row.input);
+    RequireSoundChart(row.input);
+  }
+  return 0;
+}
+
+int BatchInputTarget(const std::uint8_t* data, std::size_t size) {
+  // The bytes as the whole standard input of `caelix batch`: every error line names its line and
+  // is free of control bytes, every output line is one object.
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  std::ostringstream out;
+  std::ostringstream err;
+  BatchOptions options;
+  options.threads = 1;
+  options.progress = false;
+  const int status = RunBatchCommand(options, in, out, err);
+  CAELIX_FUZZ_REQUIRE(status == 0 || status == 1);
+  CAELIX_FUZZ_REQUIRE((status == 1) == !err.str().empty());
+  std::istringstream errors(err.str());
+  std::string line;
+  while (std::getline(errors, line)) {
+    CAELIX_FUZZ_REQUIRE(line.rfind("caelix batch: line ", 0) == 0);
+    CAELIX_FUZZ_REQUIRE(line.size() < 600);
+    for (const char c : line) CAELIX_FUZZ_REQUIRE(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f);
+  }
+  std::istringstream charts(out.str());
+  while (std::getline(charts, line)) CAELIX_FUZZ_REQUIRE(line.front() == '{' && line.back() == '}');
   return 0;
 }
 

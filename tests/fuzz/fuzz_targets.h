@@ -20,8 +20,11 @@ int HistoryFileTarget(const std::uint8_t* data, std::size_t size);
 int EditTextsTarget(const std::uint8_t* data, std::size_t size);
 // `caelix chart`: the lines of the bytes as --date, --time, --longitude, --latitude, --houses.
 int ChartArgumentsTarget(const std::uint8_t* data, std::size_t size);
-// `caelix batch`: the bytes as one row (the first byte chooses whether it is the first line).
+// `caelix batch`: the lines of the bytes as rows, the first one read as a header when the first
+// byte says so.
 int BatchRowTarget(const std::uint8_t* data, std::size_t size);
+// `caelix batch`: the bytes as its whole standard input.
+int BatchInputTarget(const std::uint8_t* data, std::size_t size);
 // `caelix serve`: the bytes as a chart request's JSON body (the first byte chooses a picture's).
 int WebRequestTarget(const std::uint8_t* data, std::size_t size);
 
@@ -33,7 +36,7 @@ struct NamedTarget {
 inline constexpr NamedTarget kTargets[] = {
     {"house_file", HouseFileTarget},   {"place_file", PlaceFileTarget},           {"history_file", HistoryFileTarget},
     {"edit_texts", EditTextsTarget},   {"chart_arguments", ChartArgumentsTarget}, {"batch_row", BatchRowTarget},
-    {"web_request", WebRequestTarget},
+    {"batch_input", BatchInputTarget}, {"web_request", WebRequestTarget},
 };
 
 // Reports a broken check: aborts under libFuzzer, throws in the corpus replay.

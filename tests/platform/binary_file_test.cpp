@@ -1,6 +1,7 @@
 #include "platform/binary_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,6 +90,49 @@ TEST(BinaryFile, ASaveRemovesWhatAKilledWriterLeftButNotALiveOnesFile) {
   EXPECT_TRUE(std::filesystem::exists(live));
   EXPECT_TRUE(std::filesystem::exists(other));  // another file's leftovers wait for its own save
   EXPECT_EQ("12345678", Contents(target));
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+TEST(BinaryFile, OnlyARegularFileIsReadAndAFailureKeepsItsReason) {
+  caelix::testing::TempDir dir;
+  const auto fifo = dir.Path() / "fifo";
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  std::filesystem::create_directory(dir.Path() / "folder");
+  struct Case {
+    std::filesystem::path path;
+    std::errc reason;
+  } const cases[] = {
+      {dir.Path() / "missing", std::errc::no_such_file_or_directory},
+      {fifo, std::errc::invalid_argument},  // opened without waiting for a writer, then refused
+      {dir.Path() / "folder", std::errc::is_a_directory},
+      {"/dev/zero", std::errc::invalid_argument},
+  };
+  for (const Case& c : cases) {
+    BinaryFile in;
+    EXPECT_FALSE(in.Open(c.path, FileMode::ReadShareDenyWrite)) << c.path;
+    EXPECT_EQ(std::make_error_code(c.reason), in.Error()) << c.path;
+  }
+}
+
+TEST(BinaryFile, ReplaceFileContentLeavesTheOldFileOnFailure) {
+  caelix::testing::TempDir dir;
+  const auto target = dir.Path() / "w.svg";
+  std::ofstream(target) << "old";
+  EXPECT_EQ(std::error_code(), ReplaceFileContent(target, "new"));
+  EXPECT_EQ("new", Contents(target));
+  EXPECT_EQ(std::make_error_code(std::errc::no_such_file_or_directory),
+            ReplaceFileContent(dir.Path() / "none" / "w.svg", "x"));
+  EXPECT_EQ(std::make_error_code(std::errc::no_space_on_device), ReplaceFileContent("/dev/full", "x"));
+  EXPECT_EQ(std::error_code(), ReplaceFileContent("/dev/null", "x"));  // a device is written as it is
+  std::filesystem::create_directory(dir.Path() / "sub");
+  EXPECT_EQ(std::make_error_code(std::errc::is_a_directory), ReplaceFileContent(dir.Path() / "sub", "x"));
+  EXPECT_EQ("new", Contents(target));
+  EXPECT_EQ(FileCount(dir.Path()), 2u);  // w.svg and sub: no temporary file stays
 }
 
 }  // namespace

@@ -42,4 +42,24 @@ inline RunResult RunCaelix(const std::string& args, const std::string& stdinText
   return r;
 }
 
+// Runs a bash script with $CAELIX naming the program and stdin from stdinText; captures what the
+// script prints. The script redirects the program itself where a test needs it (>/dev/full).
+inline RunResult RunShell(const std::string& script, const std::string& stdinText = {}) {
+  static int counter = 0;
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("caelix-shell-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "in", std::ios::binary) << stdinText;
+  std::ofstream(dir / "script", std::ios::binary) << script;
+  const std::string cmd = std::string("CAELIX='") + CAELIX_BINARY + "' bash " + (dir / "script").string() + " <" +
+                          (dir / "in").string() + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
+  RunResult r;
+  const int raw = std::system(cmd.c_str());
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = ReadWhole(dir / "out");
+  r.err = ReadWhole(dir / "err");
+  std::filesystem::remove_all(dir);
+  return r;
+}
+
 }  // namespace caelix::testing

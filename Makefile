@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test bench load accuracy accuracy-reference tables sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test bench load accuracy accuracy-reference tables series outer-planets sanitize fuzz format tidy clean
 
 all: build
 
@@ -40,6 +40,14 @@ load: build
 tables: configure
 	@cmake --preset $(PRESET) $(EPHE_OPTION) >/dev/null
 	@cmake --build --preset $(PRESET) --target tables
+
+# Recomputes the precise engine's series (astro/series/) from the npm package astronomia.
+series: configure
+	@cmake --build --preset $(PRESET) --target series
+
+# Refits the corrections of Uranus and Neptune to the Swiss Ephemeris (astro/series/).
+outer-planets: configure
+	@cmake --build --preset $(PRESET) --target outer-planets
 
 # Compares the analytic positions with the Swiss Ephemeris on random charts (docs/accuracy.md).
 accuracy: configure

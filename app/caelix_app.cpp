@@ -7,6 +7,7 @@ CaelixApp::CaelixApp(DialogHost& host, std::filesystem::path dataDir, MainDialog
 
 bool CaelixApp::InitInstance() {
   MainDialog dialog(host_, dataDir_, clock_);
+  dialog.SetEngine(engine_);
   mainWindow_ = &dialog;
   dialog.DoModal();
   mainWindow_ = nullptr;

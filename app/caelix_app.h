@@ -13,6 +13,9 @@ class CaelixApp {
   // Dialogs are shown by host; the stored files live in dataDir.
   CaelixApp(DialogHost& host, std::filesystem::path dataDir, MainDialog::Clock clock = CurrentUtc);
 
+  // The engine of the main dialog's charts: the classic one unless set before InitInstance.
+  void SetEngine(Engine engine) { engine_ = engine; }
+
   // Creates the main dialog, makes it the main window, runs it modally and returns false: there
   // is nothing to run after it.
   bool InitInstance();
@@ -24,6 +27,7 @@ class CaelixApp {
   DialogHost& host_;
   std::filesystem::path dataDir_;
   MainDialog::Clock clock_;
+  Engine engine_ = Engine::Classic;
   MainDialog* mainWindow_ = nullptr;
 };
 

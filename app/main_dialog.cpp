@@ -221,8 +221,13 @@ void MainDialog::Calculate(const ChartView& show) {
   const auto input = ReadInput();
   if (!input) return;
   ChartResult chart;
-  ComputeChart(input->day, input->hour, input->minute, input->month, input->year, input->longitude, input->latitude,
-               input->houseCode(), chart);
+  if (engine_ == Engine::Precise) {
+    ComputePreciseChart(input->day, input->hour, input->minute, input->month, input->year, input->longitude,
+                        input->latitude, input->houseCode(), chart);
+  } else {
+    ComputeChart(input->day, input->hour, input->minute, input->month, input->year, input->longitude, input->latitude,
+                 input->houseCode(), chart);
+  }
   show(Host(), *input, chart);
 
   const ChartInput now = ReadEdits();

@@ -11,6 +11,7 @@
 #include "app/history.h"
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
+#include "chart/precise_chart.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 
@@ -46,6 +47,9 @@ class MainDialog : public Dialog {
 
   // What Graph shows: the chart dialog unless another view is set.
   void SetChartView(ChartView view) { chartView_ = std::move(view); }
+
+  // The engine that computes Calc's and Graph's charts: the classic one unless set.
+  void SetEngine(Engine engine) { engine_ = engine; }
 
   // Returns the input of the edits, or nothing with the focus on the first edit that is empty
   // (or holds a lone "-" in the year, longitude or latitude, or 0 as day or month).
@@ -87,6 +91,7 @@ class MainDialog : public Dialog {
 
   std::filesystem::path dataDir_;
   Clock clock_;
+  Engine engine_ = Engine::Classic;
   ChartView chartView_;
   std::vector<HistoryRecord> historyShown_;
   bool undoing = false;

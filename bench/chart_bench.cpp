@@ -5,6 +5,7 @@
 
 #include "bench_rows.h"
 #include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/batch_command.h"
 
 namespace caelix {
@@ -24,6 +25,20 @@ BENCHMARK(BM_ComputeChart)->Repetitions(5)->ReportAggregatesOnly(true);
 // The same on both cores at once: what the hardware gives a second thread.
 BENCHMARK(BM_ComputeChart)->Threads(2)->UseRealTime();
 
+// The precise engine on the same inputs (all inside its span, 1800-2100).
+void BM_ComputePreciseChart(benchmark::State& state) {
+  const auto inputs = bench::BenchInputs(256);
+  std::size_t i = 0;
+  ChartResult result;
+  for (auto _ : state) {
+    const ChartInput& in = inputs[i++ % inputs.size()];
+    ComputePreciseChart(in.day, in.hour, in.minute, in.month, in.year, in.longitude, in.latitude, in.houseCode(),
+                        result);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(BM_ComputePreciseChart)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
 // Output that goes nowhere, like `caelix batch > /dev/null`: the run is measured, not the growth
 // of a 90 MB string in memory.
 class DiscardingBuffer : public std::streambuf {
@@ -32,10 +47,12 @@ class DiscardingBuffer : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// `caelix batch --threads N --engine E` on 20,000 rows (E: precise = 1, classic = 0).
 void BM_Batch(benchmark::State& state) {
   const std::string csv = bench::BenchCsv(bench::BenchInputs(20000));
   BatchOptions options;
   options.threads = static_cast<unsigned>(state.range(0));
+  options.engine = state.range(1) == 1 ? "precise" : "classic";
   options.progress = false;
   for (auto _ : state) {
     std::istringstream in(csv);
@@ -46,7 +63,15 @@ void BM_Batch(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * 20000);
 }
-BENCHMARK(BM_Batch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_Batch)
+    ->ArgNames({"threads", "precise"})
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace caelix

@@ -5,12 +5,17 @@
 
 namespace caelix {
 
+// The engine that computed a chart: the classic one (the original computation) or the precise
+// one (chart/precise_chart.h).
+enum class Engine { Classic, Precise };
+
 // Plain data owned by the caller; ComputeChart(const ChartInput&) makes it.
 struct Chart {
   ChartInput input;
   double jdUT = 0.0;  // Julian day, Universal Time: angles and house cusps
   double jde = 0.0;   // Julian day, dynamical time (jdUT + Delta T): bodies and apparent place
   ChartResult slots;
+  Engine engine = Engine::Classic;
 
   const BodySlot& operator[](BodyId id) const { return slots[id]; }
 

@@ -139,6 +139,8 @@ void FillSlots(const ChartInstants& t, double longitude, double latitude, char h
 
 }  // namespace
 
+void StoreTabulatedBodies(ChartResult& result, double jde) { StoreTableBodies(result, jde); }
+
 ChartInstants ComputeInstants(double day, double hour, double minute, double month, double year) {
   ChartInstants t{};
   t.dayWithFraction = day + (minute * (1.0 / 1440.0) + hour * (1.0 / 24.0));

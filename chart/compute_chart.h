@@ -22,6 +22,10 @@ ChartInstants ComputeInstants(double day, double hour, double minute, double mon
 void ComputeChart(double day, double hour, double minute, double month, double year, double longitude, double latitude,
                   char houseCode, ChartResult& result);
 
+// Stores the twelve table bodies at jde and jde + 1 as their tables give them, without
+// declination, exactly as ComputeChart does; the precise engine shares it.
+void StoreTabulatedBodies(ChartResult& result, double jde);
+
 // Returns the chart of an input: the input itself, its instants and the slots as above.
 Chart ComputeChart(const ChartInput& input);
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/batch_row.h"
 #include "cli/bounded_line.h"
 #include "cli/chart_json.h"
@@ -31,15 +31,15 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const BatchRow& row, bool withPages) {
-  return ChartToJson(ComputeChart(row.input), withPages, row.id);
+std::string ChartLine(const BatchRow& row, bool withPages, Engine engine) {
+  return ChartToJson(ComputeChartWith(engine, row.input), withPages, row.id);
 }
 
 // Computes the charts of a block on up to `threads` threads, each taking every n-th row.
-void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages) {
-  const auto work = [&jobs, threads, withPages](unsigned first) {
+void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages, Engine engine) {
+  const auto work = [&jobs, threads, withPages, engine](unsigned first) {
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, withPages);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, withPages, engine);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
@@ -155,6 +155,11 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
       ->transform(DecimalDigits())
       ->check(CLI::Range(1u, 256u));
   batch->add_flag("--pages", options.pages, "Include the four page texts in each JSON line");
+  batch
+      ->add_option("--engine", options.engine,
+                   "Engine: precise (default; 21 January 1800 to 7 February 2100, the classic engine outside, "
+                   "named in each line's \"engine\") or classic (the original computation)")
+      ->check(CLI::IsMember({"precise", "classic"}));
   return batch;
 }
 
@@ -171,7 +176,7 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
   bool more = true;
   while (more) {
     more = reader.ReadBlock(jobs);
-    ComputeBlock(jobs, threads, options.pages);
+    ComputeBlock(jobs, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
     for (const Job& job : jobs) {
       if (job.row.kind == BatchRowKind::Bad) {
         err << "caelix batch: line " << job.lineNumber << ": " << job.row.error << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 // `caelix batch`: many charts, one CSV row in and one JSON line out each, streamed.
 #include <iosfwd>
+#include <string>
 
 namespace CLI {
 class App;
@@ -11,7 +12,8 @@ namespace caelix {
 struct BatchOptions {
   unsigned threads = 0;  // 0: the number of cores
   bool pages = false;
-  bool progress = true;  // a progress line on stderr when it is a terminal and the run is long
+  bool progress = true;            // a progress line on stderr when it is a terminal and the run is long
+  std::string engine = "precise";  // "precise" or "classic"
 };
 
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options);

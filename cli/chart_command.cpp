@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/stored_files.h"
-#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/chart_json.h"
 #include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
@@ -51,6 +51,11 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
       ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
       ->needs(svg);
+  chart
+      ->add_option("--engine", options.engine,
+                   "Engine: precise (default; VSOP87D, ELP/MPP02 and the IAU 2006/2000B frame, 21 January 1800 "
+                   "to 7 February 2100, the classic engine outside) or classic (the original computation)")
+      ->check(CLI::IsMember({"precise", "classic"}));
   return chart;
 }
 
@@ -156,7 +161,7 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
-  const Chart chart = ComputeChart(*input);
+  const Chart chart = ComputeChartWith(ParseEngine(options.engine).value_or(Engine::Precise), *input);
   if (options.svgFile) {
     const std::error_code failure =
         ReplaceFileContent(*options.svgFile, ChartWheelSvg(*input, chart.slots, options.svgSize));

@@ -27,6 +27,7 @@ struct ChartOptions {
   bool json = false;
   std::optional<std::string> svgFile;  // also write the wheel there as SVG
   int svgSize = kDefaultSvgSize;
+  std::string engine = "precise";  // "precise" or "classic"
 };
 
 // Adds the chart subcommand and its options to app; the options are written into options.

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "chart/precise_chart.h"
 #include "ui/pages/page_list.h"
 
 namespace caelix {
@@ -96,6 +97,8 @@ std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<
     Text(w, *id);
   }
   WriteInput(w, chart.input);
+  Key(w, "engine");
+  Text(w, EngineName(chart.engine));
   Number(w, "jdUT", chart.jdUT);
   Number(w, "jde", chart.jde);
   WriteBodies(w, chart.slots);

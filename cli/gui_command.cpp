@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/caelix_app.h"
+#include "chart/precise_chart.h"
 #include "cli/option_checks.h"
 #include "platform/fltk/fltk_host.h"
 
@@ -19,6 +20,9 @@ CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options) {
                   "Size of the windows, 0.5 to 8: at 1 a dialog unit is 1.75 screen pixels (default: 1.5)")
       ->check(PlainDecimal())
       ->check(CLI::Range(0.5, 8.0));
+  gui->add_option("--engine", options.engine,
+                  "Engine of the dialogs' charts: classic (default, the original computation) or precise")
+      ->check(CLI::IsMember({"classic", "precise"}));
   return gui;
 }
 
@@ -29,6 +33,7 @@ int RunGuiCommand(const GuiOptions& options, std::ostream& err) {
   }
   FltkHost host(options.scale);
   CaelixApp app(host, options.dataDir);
+  app.SetEngine(ParseEngine(options.engine).value_or(Engine::Classic));
   app.InitInstance();
   return 0;
 }

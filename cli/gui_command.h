@@ -12,6 +12,7 @@ namespace caelix {
 struct GuiOptions {
   std::string dataDir = ".";
   double scale = 1.5;
+  std::string engine = "classic";  // the dialogs keep the classic engine unless asked
 };
 
 // Adds the gui subcommand and its options to app; the options are written into options.

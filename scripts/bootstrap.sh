@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev rapidjson-dev nlohmann-json3-dev
   libfltk1.3-dev
+  liberfa-dev libsleef-dev
   libcpp-httplib-dev chromium chromium-driver python3-selenium python3-jsonschema wrk
   libswe-dev swe-basic-data
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin

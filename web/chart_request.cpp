@@ -18,11 +18,13 @@ constexpr ChartParam kChartParams[] = {
     {"date", &ChartOptions::date},    {"time", &ChartOptions::time},     {"lon", &ChartOptions::longitude},
     {"lat", &ChartOptions::latitude}, {"houses", &ChartOptions::houses},
 };
+constexpr std::string_view kEngineParam = "engine";
 constexpr std::string_view kSizeParam = "size";
 
 std::string ParamNames(bool withSize) {
   std::string names;
   for (const ChartParam& p : kChartParams) names.append(names.empty() ? "" : ", ").append(p.name);
+  names.append(", ").append(kEngineParam);
   if (withSize) names.append(", ").append(kSizeParam);
   return names;
 }
@@ -43,6 +45,7 @@ RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, 
   ChartRequest request;
   request.options.storedDefaults = false;
   bool sizeSeen = false;
+  bool engineSeen = false;
   auto refuse = [&result](std::string_view parameter, std::string message) {
     result.error = {std::string(parameter), std::move(message)};
     return result;
@@ -57,6 +60,18 @@ RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, 
                                   std::to_string(kMaxSvgSize));
       }
       request.size = *size;
+      continue;
+    }
+    if (p.name == kEngineParam) {
+      if (engineSeen) return refuse(p.name, "given more than once");
+      engineSeen = true;
+      const auto engine = ParseEngine(p.value);
+      if (!engine) {
+        return refuse(p.name, std::string("one of ") + std::string(EngineName(Engine::Precise)) + ", " +
+                                  std::string(EngineName(Engine::Classic)));
+      }
+      request.engine = *engine;
+      request.options.engine = p.value;
       continue;
     }
     const ChartParam* known = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chart/chart_input.h"
+#include "chart/precise_chart.h"
 #include "cli/chart_command.h"
 #include "platform/clock.h"
 
@@ -25,9 +26,11 @@ struct ParamError {
   std::string message;
 };
 
-// What the chart endpoints take: the chart options and, for the pictures, the side in pixels.
+// What the chart endpoints take: the chart options (the engine among them, checked) and, for the
+// pictures, the side in pixels.
 struct ChartRequest {
   ChartOptions options;
+  Engine engine = Engine::Precise;
   int size = kDefaultSvgSize;
 };
 
@@ -37,9 +40,10 @@ struct RequestResult {
   ParamError error;  // when value is empty
 };
 
-// Returns the request the parameters make: each chart parameter (date, time, lon, lat, houses)
-// into the option of the same name, size too when withSize. An unknown or repeated name is refused;
-// the values are checked later, by ResolveChartRequest.
+// Returns the request the parameters make: each chart parameter (date, time, lon, lat, houses,
+// engine) into the option of the same name, size too when withSize. An unknown or repeated name, an
+// engine or a size out of their choices are refused; the other values are checked later, by
+// ResolveChartRequest.
 RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withSize);
 
 // Returns the chart input of a request as `caelix chart` resolves its options: a missing date or

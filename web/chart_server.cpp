@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/chart_json.h"
 #include "cli/chart_svg.h"
 #include "web/assets.h"
@@ -68,7 +69,7 @@ std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httpli
     ReplyParamError(res, input.error);
     return std::nullopt;
   }
-  return RequestedChart{ComputeChart(*input.value), request.value->size};
+  return RequestedChart{ComputeChartWith(request.value->engine, *input.value), request.value->size};
 }
 
 void ChartJsonHandler(const httplib::Request& req, httplib::Response& res) {

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/stored_files.h"
+#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "support/headless_host.h"
 #include "support/temp_dir.h"
 #include "ui/dialogs/result_dialog.h"
@@ -344,6 +346,32 @@ TEST_F(MainDialogTest, GraphShowsTheChartViewAndStoresLikeCalc) {
   hl::PressAlt(*dialog, 'R');
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(List().Count(), 1);
+}
+
+// The dialogs compute with the classic engine unless the precise one is set (caelix gui --engine).
+TEST_F(MainDialogTest, GraphComputesWithTheEngineSet) {
+  Open();
+  for (Engine engine : {Engine::Classic, Engine::Precise}) {
+    dialog->SetEngine(engine);
+    ChartResult shown;
+    ChartInput input;
+    dialog->SetChartView([&](DialogHost&, const ChartInput& in, const ChartResult& chart) {
+      input = in;
+      shown = chart;
+    });
+    hl::PressAlt(*dialog, 'R');
+    ChartResult want;
+    if (engine == Engine::Precise) {
+      ComputePreciseChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude, input.latitude,
+                          input.houseCode(), want);
+    } else {
+      ComputeChart(input.day, input.hour, input.minute, input.month, input.year, input.longitude, input.latitude,
+                   input.houseCode(), want);
+    }
+    for (std::size_t i = 1; i < kBodyCount; ++i) {
+      EXPECT_EQ(want.slots[i].longitude, shown.slots[i].longitude) << EngineName(engine) << " slot " << i;
+    }
+  }
 }
 
 }  // namespace

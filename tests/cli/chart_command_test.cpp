@@ -16,7 +16,8 @@ using testing::NearAngle;
 using testing::RunCaelix;
 
 TEST(ChartCommand, JsonOfTheReferenceChart) {
-  const auto r = RunCaelix("chart --date 2000-01-01 --time 12:00 --lon 14.417 --lat 50.083 --houses P --json");
+  const auto r =
+      RunCaelix("chart --date 2000-01-01 --time 12:00 --lon 14.417 --lat 50.083 --houses P --json --engine classic");
   ASSERT_EQ(0, r.status) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(2451545.0, j["jdUT"].get<double>());
@@ -143,7 +144,8 @@ namespace caelix {
 namespace {
 
 TEST(ChartCommand, JsonNumbersReadBackToTheSameDoubles) {
-  const auto r = RunCaelix("chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses K --json");
+  const auto r =
+      RunCaelix("chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --houses K --json --engine classic");
   ASSERT_EQ(0, r.status) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   const ChartResult chart = ComputeChart(testing::SampleInput(2));

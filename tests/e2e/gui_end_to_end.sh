@@ -151,9 +151,10 @@ minute=$(copy_focused)
 
 # The chart window of the same input: Alt+R, a click on the Sun's symbol names it in the status
 # line (copied with Ctrl+C), a click on the centre names the chart, Escape closes the window.
-# Where the Sun went: the wheel of `caelix chart --svg` at the window's 233-pixel client area,
-# whose titled squares lie 8 pixels round each symbol's centre.
-"$caelix" chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --svg "$work/w.svg" --size 233 >/dev/null
+# Where the Sun went: the wheel of `caelix chart --svg` (the classic engine, as the dialogs) at the
+# window's 233-pixel client area, whose titled squares lie 8 pixels round each symbol's centre.
+"$caelix" chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --engine classic --svg "$work/w.svg" \
+  --size 233 >/dev/null
 sun=$(grep -o '<rect x="[0-9]*" y="[0-9]*" width="17" height="17"[^>]*><title>So [^<]*' "$work/w.svg") ||
   fail "no Sun in the wheel's SVG"
 sun_x=$(sed 's/.*x="\([0-9]*\)".*/\1/' <<<"$sun")

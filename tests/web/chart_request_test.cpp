@@ -21,6 +21,10 @@ TEST(ChartRequest, EachParameterFillsTheOptionOfItsName) {
   EXPECT_EQ("K", o.houses);
   EXPECT_FALSE(o.storedDefaults);
   EXPECT_EQ(kDefaultSvgSize, r.value->size);
+  EXPECT_EQ(Engine::Precise, r.value->engine);
+  const auto classic = ChartRequestFromParams({{"engine", "classic"}}, false);
+  ASSERT_TRUE(classic.value);
+  EXPECT_EQ(Engine::Classic, classic.value->engine);
 }
 
 TEST(ChartRequest, RefusesWhatTheCommandLineWouldNotTake) {
@@ -40,6 +44,9 @@ TEST(ChartRequest, RefusesWhatTheCommandLineWouldNotTake) {
       {{{"size", ""}}, true, "size", "whole number"},
       {{{"size", "99999999999999999999"}}, true, "size", "whole number"},
       {{{"DATE", "2000-01-01"}}, false, "DATE", "not a parameter here"},
+      {{{"engine", "fast"}}, false, "engine", "one of precise, classic"},
+      {{{"engine", ""}}, true, "engine", "one of precise, classic"},
+      {{{"engine", "classic"}, {"engine", "classic"}}, false, "engine", "more than once"},
   };
   for (const Case& c : cases) {
     const auto r = ChartRequestFromParams(c.params, c.withSize);

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "chart/compute_chart.h"
+#include "chart/precise_chart.h"
 #include "cli/chart_json.h"
 #include "support/chart_server_fixture.h"
 #include "support/run.h"
@@ -47,6 +47,12 @@ const SameChart kSameCharts[] = {
     {"--date 2100-12-31 --time 23:59.999 --lon 360 --lat 65.999 --houses K",
      "houses=K&lat=65.999&lon=360&time=23:59.999&date=2100-12-31",
      R"({"houses": "K", "lat": "65.999", "lon": 360, "time": "23:59.999", "date": "2100-12-31"})"},
+    {"--date 1985-07-14 --time 09:20 --lon=-3.7038 --lat 40.4168 --engine classic",
+     "date=1985-07-14&time=09:20&lon=-3.7038&lat=40.4168&engine=classic",
+     R"({"date": "1985-07-14", "time": "09:20", "lon": -3.7038, "lat": 40.4168, "engine": "classic"})"},
+    {"--date 1985-07-14 --time 09:20 --lon=-3.7038 --lat 40.4168 --engine precise",
+     "date=1985-07-14&time=09:20&lon=-3.7038&lat=40.4168&engine=precise",
+     R"({"date": "1985-07-14", "time": "09:20", "lon": -3.7038, "lat": 40.4168, "engine": "precise"})"},
 };
 
 TEST_F(ChartServerTest, ChartJsonIsTheCommandLinesByGetAndByPost) {
@@ -142,6 +148,8 @@ TEST_F(ChartServerTest, EveryErrorHasItsStatusAndAJsonBody) {
       {"POST", "/api/v1/chart?date=2000-01-01", R"({"date": "2000-01-01"})", 400, "date"},
       {"GET", "/api/v1/chart?date=2000-01-01&date=2000-01-02", "", 400, "date"},
       {"GET", "/api/v1/chart?size=480", "", 400, "size"},
+      {"GET", "/api/v1/chart?engine=Precise", "", 400, "engine"},
+      {"GET", "/api/v1/chart?engine=classic&engine=precise", "", 400, "engine"},
       {"GET", "/api/v1/chart.svg?size=40", "", 400, "size"},
       {"POST", "/api/v1/chart.svg", R"({"size": 9000})", 400, "size"},
       {"GET", "/api/v1/chart?lat=%00", "", 400, "lat"},
@@ -218,7 +226,7 @@ TEST_F(ChartServerTest, ConcurrentGoodAndBadRequestsEachGetTheirOwnAnswer) {
     in.longitude = 10.0 * day;
     in.latitude = 5.0 * day;
     in.houseIndex = day % 3;
-    want.push_back(ChartToJson(ComputeChart(in), true));
+    want.push_back(ChartToJson(ComputeChartWith(Engine::Precise, in), true));
   }
   std::atomic<int> wrong{0};
   std::vector<std::thread> threads;

@@ -12,26 +12,33 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/delta_t.h"
 #include "astro/pluto.h"
 #include "astro/pluto_table.h"
 #include "chart/compute_chart.h"
+#include "chart/time_scales.h"
 #include "tools/accuracy/swiss_charts.h"
+#include "ui/pages/position_format.h"
 
 namespace caelix::tools {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: accuracy [--ephe-path PATH] [--charts N] [--outer-charts N] [--pluto-charts N] [--seed S]\n"
-    "       accuracy --write-reference FILE [--charts N] [--outer-charts N] [--seed S]\n"
+    "usage: accuracy [--engine classic|precise] [--ephe-path PATH] [--charts N] [--outer-charts N]\n"
+    "                [--pluto-charts N] [--seed S]\n"
+    "       accuracy --write-reference FILE [--engine classic|precise] [--charts N] [--outer-charts N] [--seed S]\n"
     "\n"
     "Compares Sun to Pluto, the mean node, the angles and the cusps of the three house systems\n"
-    "of N random charts 1900-2100 (default 2000) and of M charts 1800-1900 and 2100-2300\n"
-    "(default 300, half in each) with the Swiss Ephemeris, and prints the differences in\n"
-    "seconds of arc, and whether each planet keeps within 0.05 degrees (Pluto inside\n"
-    "1805-2030). Pluto is also shown by the series it comes from, with P more charts in\n"
-    "1800-1805 and 2030-2100 (default 2000, half in each). Exit status 2 when the ephemeris\n"
-    "files do not cover a chart.\n"
+    "with the Swiss Ephemeris and prints the differences in seconds of arc. The classic engine\n"
+    "(the default): N random charts 1900-2100 (default 2000) and M charts 1800-1900 and\n"
+    "2100-2300 (default 300, half in each), and whether each planet keeps within 0.05 degrees\n"
+    "(Pluto inside 1805-2030). The precise engine: N random charts 1800-2100 and whether each\n"
+    "position keeps within 1 second of arc. Both: Pluto by the series it comes from, with P more\n"
+    "charts in 1800-1805 and 2030-2100 (default 2000, half in each); the share of positions\n"
+    "whose page line shows the same sign, degree and minute; Delta T 1900-2025 against the\n"
+    "Swiss Ephemeris' own. Exit status 2 when the ephemeris files do not cover a chart.\n"
     "\n"
+    "  --engine E              classic or precise\n"
     "  --ephe-path PATH        folders of the ephemeris files (default /usr/share/libswe/ephe)\n"
     "  --charts N              charts 1900-2100, 1 to 1000000\n"
     "  --outer-charts M        charts 1800-1900 and 2100-2300, 0 to 1000000\n"
@@ -40,7 +47,8 @@ constexpr const char* kUsage =
     "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
     "  --help                  show this text\n";
 
-constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
+constexpr double kJd1800 = 2378496.5, kJd1850 = 2396758.5, kJd1900 = 2415020.5, kJd2050 = 2469807.5,
+                 kJd2025 = 2460676.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
 // Charts for Pluto's table: from 2 January 1800 (the ephemeris files begin on 1 January, and
 // the apparent place looks back by the light time) to 1805, and from 2030 to 2100.
 constexpr double kJd1800Jan2 = 2378497.5, kJd2030 = 2462502.5;
@@ -146,14 +154,19 @@ bool Within(const Row& row, double limitArcsec) {
   return row.longitude.Max() <= limitArcsec && row.declination.Max() <= limitArcsec;
 }
 
-std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCharts, std::vector<bool>& outer) {
+// The classic engine's charts: N in 1900-2100 and M outside it; the precise engine's: N in
+// 1800-2100 (its span, 21 January 1800 to 7 February 2100), no outer ones.
+std::vector<ChartDraw> DrawCharts(unsigned long seed, long charts, long outerCharts, Engine engine,
+                                  std::vector<bool>& outer) {
   std::mt19937_64 random(seed);
   std::vector<ChartDraw> draws;
+  const bool precise = engine == Engine::Precise;
   for (long i = 0; i < charts; ++i) {
-    draws.push_back(DrawChart(random, kJd1900, kJd2100));
+    draws.push_back(precise ? DrawChart(random, kPreciseFirstJde + 0.01, kPreciseLastJde - 1.5)
+                            : DrawChart(random, kJd1900, kJd2100));
     outer.push_back(false);
   }
-  for (long i = 0; i < outerCharts; ++i) {
+  for (long i = 0; i < (precise ? 0 : outerCharts); ++i) {
     draws.push_back(i % 2 == 0 ? DrawChart(random, kJd1800, kJd1900) : DrawChart(random, kJd2100, kJd2300));
     outer.push_back(true);
   }
@@ -174,6 +187,7 @@ std::vector<ChartDraw> DrawPlutoCharts(unsigned long seed, long plutoCharts) {
 // Pluto by the series its heliocentric position comes from, one row each; each instant counts
 // in the row of its own series.
 struct PlutoRows {
+  Engine engine;
   Row longSeries{"Pluto, long series 1805-2030", {}, {}, true};
   Row tableBefore{"Pluto, table 1800-1805", {}, {}, true};
   Row tableAfter{"Pluto, table 2030-2100", {}, {}, true};
@@ -186,7 +200,7 @@ struct PlutoRows {
   }
   void Add(const ChartDraw& c, const ComparedValues& caelix, const ComparedValues& swiss) {
     constexpr std::size_t kPlutoRow = 9;
-    const double jde = ComputeInstants(c.day, c.hour, c.minute, c.month, c.year).jde;
+    const double jde = EngineInstants(c, engine).jde;
     for (int k = 0; k < 4; k += 2) {
       Row& row = At(jde + 0.5 * k);
       row.longitude.Add(DifferenceArcsec(caelix.body[kPlutoRow][k], swiss.body[kPlutoRow][k], kAngle));
@@ -196,48 +210,104 @@ struct PlutoRows {
 };
 
 // Both sets of values of one chart; false (with a message) when the ephemeris files do not cover it.
-bool Compare(const ChartDraw& c, ComparedValues& caelix, ComparedValues& swiss) {
+bool Compare(const ChartDraw& c, Engine engine, ComparedValues& caelix, ComparedValues& swiss) {
   std::string error;
-  if (!SwissValues(c, swiss, error)) {
+  if (!SwissValues(c, engine, swiss, error)) {
     std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
     return false;
   }
-  CaelixValues(c, caelix);
+  CaelixValues(c, engine, caelix);
   return true;
 }
 
-int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts) {
+// How often the positions page shows the same sign, degree and minute as the Swiss Ephemeris.
+struct PageMatches {
+  long same = 0;
+  long all = 0;
+  void Add(double caelix, double swiss) {
+    ++all;
+    if (FormatPosition(caelix) == FormatPosition(swiss)) ++same;
+  }
+};
+
+// Adds the page lines of one chart: the bodies at the chart instant, the angles, the cusps.
+void AddPageLines(PageMatches& m, const ComparedValues& caelix, const ComparedValues& swiss) {
+  for (int b = 0; b < kBodyCount; ++b) m.Add(caelix.body[b][0], swiss.body[b][0]);
+  for (int a = 0; a < kAngleCount; ++a) m.Add(caelix.angle[a], swiss.angle[a]);
+  for (int h = 0; h < kHouseCount; ++h) {
+    for (int k = 0; k < kCuspCount; ++k) m.Add(caelix.cusp[h][k], swiss.cusp[h][k]);
+  }
+}
+
+// Prints the largest difference of the engine's Delta T from the Swiss Ephemeris' own, every 10
+// days from 1900 to 2025.
+void ReportDeltaT(Engine engine) {
+  double worst = 0.0, worstJd = kJd1900;
+  for (double jd = kJd1900; jd < kJd2025; jd += 10.0) {
+    const double ours = engine == Engine::Precise ? PreciseDeltaTSeconds(jd) : DeltaTSeconds(jd);
+    const double swiss = swe_deltat_ex(jd, SEFLG_SWIEPH, nullptr) * 86400.0;
+    if (std::fabs(ours - swiss) > worst) {
+      worst = std::fabs(ours - swiss);
+      worstJd = jd;
+    }
+  }
+  std::printf("\nDelta T 1900-2025 against the Swiss Ephemeris: largest difference %.2f s (JD %.1f)\n", worst, worstJd);
+}
+
+int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, Engine engine) {
   std::vector<bool> outer;
-  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
-  Group inner = MakeGroup("1900-2100");
-  Group far = MakeGroup("1800-1900 and 2100-2300");
-  PlutoRows pluto;
+  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
+  const bool precise = engine == Engine::Precise;
+  Group inner = MakeGroup(precise ? "1800-2100" : "1900-2100");
+  // The precise engine's charts are split where the Swiss Ephemeris changes its sidereal time
+  // (to a long-term model before 1850 and after 2050), which moves its angles and cusps by up to 2".
+  Group far = MakeGroup(precise ? "1800-1850 and 2050-2100" : "1800-1900 and 2100-2300");
+  if (precise) inner.title = "1850-2050";
+  PlutoRows pluto{engine};
+  PageMatches page;
   constexpr std::size_t kPlutoRow = 9;
   for (std::size_t i = 0; i < draws.size(); ++i) {
     ComparedValues swiss{};
     ComparedValues caelix{};
-    if (!Compare(draws[i], caelix, swiss)) return 2;
-    AddChart(outer[i] ? far : inner, caelix, swiss);
+    if (!Compare(draws[i], engine, caelix, swiss)) return 2;
+    const double jdUT = EngineInstants(draws[i], engine).jdUT;
+    const bool farChart = precise ? (jdUT < kJd1850 || jdUT >= kJd2050) : outer[i];
+    AddChart(farChart ? far : inner, caelix, swiss);
+    AddPageLines(page, caelix, swiss);
     pluto.Add(draws[i], caelix, swiss);
   }
-  for (const ChartDraw& c : DrawPlutoCharts(seed, plutoCharts)) {
+  for (const ChartDraw& c : DrawPlutoCharts(seed, precise ? 0 : plutoCharts)) {
     ComparedValues swiss{};
     ComparedValues caelix{};
-    if (!Compare(c, caelix, swiss)) return 2;
+    if (!Compare(c, engine, caelix, swiss)) return 2;
     pluto.Add(c, caelix, swiss);
   }
+  ReportDeltaT(engine);
   swe_close();
 
-  std::printf("Caelix against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of date and\n", seed);
-  std::printf("declination, differences in seconds of arc (each body at the chart instant and a day later).\n");
+  std::printf("Caelix (%s engine) against the Swiss Ephemeris, seed %lu: apparent geocentric longitude of\n",
+              std::string(EngineName(engine)).c_str(), seed);
+  std::printf("date and declination, differences in seconds of arc (each body at the chart instant and a day\n");
+  std::printf("later). The positions page shows the same sign, degree and minute in %ld of %ld lines (%.2f%%).\n",
+              page.same, page.all, 100.0 * static_cast<double>(page.same) / static_cast<double>(page.all));
   PrintGroup(inner);
   if (far.charts > 0) PrintGroup(far);
   Group bySeries{"Pluto by series", static_cast<long>(draws.size()) + plutoCharts, {}};
   for (const Row* row : {&pluto.longSeries, &pluto.tableBefore, &pluto.tableAfter, &pluto.shortSeries}) {
     bySeries.rows.push_back(*row);
   }
-  PrintGroup(bySeries);
+  if (!precise) PrintGroup(bySeries);
 
+  if (precise) {
+    std::printf("\nWithin 1\", longitude and declination (1850-2050; 1800-1850 and 2050-2100):\n");
+    for (std::size_t r = 0; r < inner.rows.size(); ++r) {
+      const double a = std::max(inner.rows[r].longitude.Max(), inner.rows[r].declination.Max());
+      const double b = std::max(far.rows[r].longitude.Max(), far.rows[r].declination.Max());
+      std::printf("  %-16s %s (largest %.2f\"; %.2f\")\n", inner.rows[r].name.c_str(),
+                  std::max(a, b) <= 1.0 ? "yes" : "no", a, b);
+    }
+    return 0;
+  }
   // The goal: Mercury to Neptune within 0.05 degrees in 1900-2100, Pluto inside its long series.
   std::printf("\nWithin 0.05 deg (180\"), longitude and declination:\n");
   for (std::size_t r = 2; r < kPlutoRow; ++r) {
@@ -261,9 +331,15 @@ void PrintNumbers(std::FILE* f, const double* v, int n) {
   std::fputs("}", f);
 }
 
-int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts) {
+int WriteReference(const std::string& path, unsigned long seed, long charts, long outerCharts, Engine engine) {
   std::vector<bool> outer;
-  const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, outer);
+  std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
+  const bool precise = engine == Engine::Precise;
+  if (precise) {
+    // First the chart of the README's check: Madrid, 14 July 1985, 7:20 UT.
+    draws.insert(draws.begin(), ChartDraw{14.0, 7.0, 20.0, 7.0, 1985.0, -3.7038, 40.4168});
+    outer.insert(outer.begin(), false);
+  }
   std::FILE* f = std::fopen(path.c_str(), "w");
   if (f == nullptr) {
     std::fprintf(stderr, "accuracy: cannot write %s\n", path.c_str());
@@ -271,22 +347,24 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
   }
   std::fprintf(
       f,
-      "// Generated by tools/accuracy (accuracy --write-reference --charts %ld --outer-charts %ld --seed %lu);\n"
+      "// Generated by tools/accuracy (accuracy --write-reference%s --charts %ld --outer-charts %ld --seed %lu);\n"
       "// do not edit. Swiss Ephemeris values of random charts, degrees: for Sun to Pluto and the mean\n"
       "// node the apparent longitude and declination at jde (as TT) and at jde + 1; the Ascendant,\n"
-      "// Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and Koch systems.\n"
+      "// Midheaven and Vertex; cusps 2, 3, 11, 12 in the Placidus, Campanus and Koch systems.%s\n"
       "#pragma once\n\nnamespace caelix::testing {\n\n"
       "struct SwissReferenceChart {\n"
       "  double day, hour, minute, month, year, longitude, latitude;\n"
       "  bool outsideCentury;  // drawn from 1800-1900 or 2100-2300\n"
       "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
-      "inline constexpr SwissReferenceChart kSwissReferenceCharts[] = {\n",
-      charts, outerCharts, seed);
+      "inline constexpr SwissReferenceChart %s[] = {\n",
+      precise ? " --engine precise" : "", charts, outerCharts, seed,
+      precise ? "\n// The jde is the precise engine's; the first chart is Madrid, 1985-07-14 07:20 UT." : "",
+      precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const ChartDraw& c = draws[i];
     ComparedValues swiss{};
     std::string error;
-    if (!SwissValues(c, swiss, error)) {
+    if (!SwissValues(c, engine, swiss, error)) {
       std::fprintf(stderr, "accuracy: Swiss Ephemeris: %s\n", error.c_str());
       std::fclose(f);
       return 2;
@@ -328,6 +406,8 @@ bool ParseCount(const std::string& value, long low, long high, long& out) {
 
 int main(int argc, char** argv) {
   using namespace caelix::tools;
+  using caelix::Engine;
+  Engine engine = Engine::Classic;
   std::string ephePath = "/usr/share/libswe/ephe";
   std::string referencePath;
   long charts = -1;
@@ -351,6 +431,9 @@ int main(int argc, char** argv) {
         good = ParseCount(value, 1, 1000000, charts);
       } else if (arg == "--outer-charts") {
         good = ParseCount(value, 0, 1000000, outerCharts);
+      } else if (arg == "--engine") {
+        good = value == "classic" || value == "precise";
+        engine = value == "precise" ? Engine::Precise : Engine::Classic;
       } else if (arg == "--pluto-charts") {
         good = ParseCount(value, 0, 1000000, plutoCharts);
       } else if (arg == "--seed") {
@@ -368,7 +451,7 @@ int main(int argc, char** argv) {
   swe_set_ephe_path(const_cast<char*>(ephePath.c_str()));
   const unsigned long s = static_cast<unsigned long>(seed);
   if (!referencePath.empty()) {
-    return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts);
+    return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts, engine);
   }
-  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, plutoCharts);
+  return Report(s, charts < 0 ? 2000 : charts, outerCharts < 0 ? 300 : outerCharts, plutoCharts, engine);
 }

@@ -50,8 +50,13 @@ ChartDraw DrawChart(std::mt19937_64& random, double firstJd, double endJd) {
   return c;
 }
 
-bool SwissValues(const ChartDraw& c, ComparedValues& values, std::string& error) {
-  const ChartInstants t = ComputeInstants(c.day, c.hour, c.minute, c.month, c.year);
+ChartInstants EngineInstants(const ChartDraw& c, Engine engine) {
+  return engine == Engine::Precise ? ComputePreciseInstants(c.day, c.hour, c.minute, c.month, c.year)
+                                   : ComputeInstants(c.day, c.hour, c.minute, c.month, c.year);
+}
+
+bool SwissValues(const ChartDraw& c, Engine engine, ComparedValues& values, std::string& error) {
+  const ChartInstants t = EngineInstants(c, engine);
   for (int b = 0; b < kBodyCount; ++b) {
     double* v = values.body[b];
     if (!SwissBody(t.jde, kSweBodies[b], v[0], v[1], error)) return false;
@@ -74,10 +79,14 @@ bool SwissValues(const ChartDraw& c, ComparedValues& values, std::string& error)
   return true;
 }
 
-void CaelixValues(const ChartDraw& c, ComparedValues& values) {
+void CaelixValues(const ChartDraw& c, Engine engine, ComparedValues& values) {
   for (int h = 0; h < kHouseCount; ++h) {
     ChartResult r;
-    ComputeChart(c.day, c.hour, c.minute, c.month, c.year, c.longitude, c.latitude, kHouseCodes[h], r);
+    if (engine == Engine::Precise) {
+      ComputePreciseChart(c.day, c.hour, c.minute, c.month, c.year, c.longitude, c.latitude, kHouseCodes[h], r);
+    } else {
+      ComputeChart(c.day, c.hour, c.minute, c.month, c.year, c.longitude, c.latitude, kHouseCodes[h], r);
+    }
     for (int k = 0; k < kCuspCount; ++k) values.cusp[h][k] = r[kComparedCusps[k]].longitude;
     if (h != 0) continue;
     for (int b = 0; b < kBodyCount; ++b) {

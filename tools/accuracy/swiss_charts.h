@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/chart_result.h"
+#include "chart/precise_chart.h"
 
 namespace caelix::tools {
 
@@ -39,12 +40,15 @@ struct ComparedValues {
   double cusp[kHouseCount][kCuspCount];
 };
 
-// Fills values from the Swiss Ephemeris: apparent geocentric positions of date at the chart's
-// jde taken as TT, the angles and cusps at its jdUT. Returns false with a message when the
-// ephemeris files do not cover the instant.
-bool SwissValues(const ChartDraw& c, ComparedValues& values, std::string& error);
+// Returns the chart's instants as the engine computes them.
+ChartInstants EngineInstants(const ChartDraw& c, Engine engine);
 
-// Fills values from Caelix's chart driver for the same input.
-void CaelixValues(const ChartDraw& c, ComparedValues& values);
+// Fills values from the Swiss Ephemeris: apparent geocentric positions of date at the jde of the
+// engine taken as TT, the angles and cusps at its jdUT. Returns false with a message when the
+// ephemeris files do not cover the instant.
+bool SwissValues(const ChartDraw& c, Engine engine, ComparedValues& values, std::string& error);
+
+// Fills values from Caelix's chart driver of the engine for the same input.
+void CaelixValues(const ChartDraw& c, Engine engine, ComparedValues& values);
 
 }  // namespace caelix::tools

@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test bench load accuracy accuracy-reference tables series outer-planets sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test install bench load accuracy accuracy-reference tables series outer-planets sanitize fuzz format tidy clean
 
 all: build
 
@@ -24,6 +24,13 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The program, its manual page, bash and zsh completion, the desktop entry and its icon, under
+# PREFIX (default /usr/local), staged below DESTDIR when given.
+PREFIX ?= /usr/local
+install: configure
+	@cmake --build $(BUILD_DIR)
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 bench: build
 	@cmake --build --preset $(PRESET) --target caelix_bench caelix_libm_census

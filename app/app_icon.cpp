@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <numbers>
 
 namespace caelix {
@@ -17,17 +18,23 @@ constexpr Rgb kRing{0.10, 0.16, 0.42};
 constexpr Rgb kFace{0.93, 0.94, 0.98};
 constexpr Rgb kSun{0.96, 0.68, 0.10};
 
+// The artwork's measures, in units of the icon's side.
+constexpr double kRingOuter = 0.48;
+constexpr double kRingInner = 0.36;
+constexpr double kSunRadius = 0.13;
+constexpr double kSpokeHalfWidth = 0.018;
+
 // The colour and coverage of the artwork at a point (u, v) of the unit square, centre (0.5, 0.5).
 bool Shade(double u, double v, Rgb& colour) {
   const double dx = u - 0.5;
   const double dy = v - 0.5;
   const double r = std::hypot(dx, dy);
-  if (r > 0.48) return false;
-  if (r > 0.36) {
+  if (r > kRingOuter) return false;
+  if (r > kRingInner) {
     colour = kRing;
     return true;
   }
-  if (r < 0.13) {
+  if (r < kSunRadius) {
     colour = kSun;
     return true;
   }
@@ -36,8 +43,16 @@ bool Shade(double u, double v, Rgb& colour) {
   const double sector = std::numbers::pi / 6.0;
   const double offset = std::fmod(angle, sector);
   const double distance = r * std::sin(std::min(offset, sector - offset));
-  colour = distance < 0.018 ? kRing : kFace;
+  colour = distance < kSpokeHalfWidth ? kRing : kFace;
   return true;
+}
+
+// "#rrggbb" of a colour.
+std::string Hex(const Rgb& c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<unsigned>(std::lround(c.r * 255)),
+                static_cast<unsigned>(std::lround(c.g * 255)), static_cast<unsigned>(std::lround(c.b * 255)));
+  return text;
 }
 
 std::uint32_t Channel(double value) {
@@ -76,6 +91,33 @@ IconImage AppIcon(int size) {
     }
   }
   return image;
+}
+
+std::string AppIconSvg() {
+  // A 100-unit square: the ring as a wide stroke, the face, six diameters for the twelve spokes,
+  // the Sun on top.
+  constexpr double kSide = 100.0;
+  char line[256];
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 100 100\">\n";
+  std::snprintf(line, sizeof line, "<circle cx=\"50\" cy=\"50\" r=\"%g\" fill=\"%s\"/>\n", kRingOuter * kSide,
+                Hex(kRing).c_str());
+  svg += line;
+  std::snprintf(line, sizeof line, "<circle cx=\"50\" cy=\"50\" r=\"%g\" fill=\"%s\"/>\n", kRingInner * kSide,
+                Hex(kFace).c_str());
+  svg += line;
+  for (int k = 0; k < 6; ++k) {
+    const double a = k * std::numbers::pi / 6.0;
+    const double dx = std::cos(a) * kRingInner * kSide;
+    const double dy = std::sin(a) * kRingInner * kSide;
+    std::snprintf(line, sizeof line,
+                  "<line x1=\"%.3f\" y1=\"%.3f\" x2=\"%.3f\" y2=\"%.3f\" stroke=\"%s\" stroke-width=\"%g\"/>\n",
+                  50 - dx, 50 - dy, 50 + dx, 50 + dy, Hex(kRing).c_str(), 2 * kSpokeHalfWidth * kSide);
+    svg += line;
+  }
+  std::snprintf(line, sizeof line, "<circle cx=\"50\" cy=\"50\" r=\"%g\" fill=\"%s\"/>\n", kSunRadius * kSide,
+                Hex(kSun).c_str());
+  svg += line;
+  return svg + "</svg>\n";
 }
 
 }  // namespace caelix

@@ -7,6 +7,7 @@
 #include "app/edit_validators.h"
 #include "app/stored_files.h"
 #include "chart/compute_chart.h"
+#include "platform/data_folder.h"
 #include "ui/dialogs/chart_dialog.h"
 #include "ui/dialogs/result_dialog.h"
 
@@ -231,6 +232,7 @@ void MainDialog::Calculate(const ChartView& show) {
   show(Host(), *input, chart);
 
   const ChartInput now = ReadEdits();
+  CreateDataFolder(dataDir_);  // made when the first file is written into it
   SavePlace(dataDir_, now.longitude, now.latitude);
   SaveHouseIndex(dataDir_, now.houseIndex);
   SaveHistory(dataDir_, HistoryRecord{now.day, now.month, now.year, now.hour, now.minute, now.latitude, now.longitude});

@@ -103,6 +103,7 @@ struct SlotInfo {
   WheelPlacement wheel;
   PageSection section;
   const TableSeries* table;  // the built-in series of a TableBody slot, else none
+  bool latitude = false;     // its theory gives an ecliptic latitude (the Moon, Mercury to Pluto)
 };
 
 namespace catalogue_rows {
@@ -121,9 +122,13 @@ constexpr WheelPlacement Unplaced(int entry, std::string_view label) {
 }
 inline constexpr WheelPlacement kNotOnWheel{-1, WheelRing::None, false, "", {0, 0, 0}};
 
-constexpr SlotInfo Body(BodyId id, std::string_view key, std::string_view label, bool planet, std::string_view glyph,
-                        WheelPlacement wheel) {
-  return {id, key, label, SlotKind::Theory, true, planet, glyph, wheel, PageSection::Bodies, nullptr};
+// Whether a body's theory gives a latitude: the Sun's and the node's give a longitude only.
+inline constexpr bool kWithLatitude = true;
+inline constexpr bool kLongitudeOnly = false;
+
+constexpr SlotInfo Body(BodyId id, std::string_view key, std::string_view label, bool planet, bool latitude,
+                        std::string_view glyph, WheelPlacement wheel) {
+  return {id, key, label, SlotKind::Theory, true, planet, glyph, wheel, PageSection::Bodies, nullptr, latitude};
 }
 constexpr SlotInfo Point(BodyId id, std::string_view key, std::string_view label, std::string_view glyph,
                          WheelPlacement wheel, PageSection section) {
@@ -142,17 +147,17 @@ inline constexpr std::array<SlotInfo, kBodyCount> kCatalogue = [] {
   using B = BodyId;
   return std::array<SlotInfo, kBodyCount>{{
       {B::NoBody, "NoBody", "", SlotKind::Empty, false, false, "", Unplaced(0, ""), PageSection::Hidden, nullptr},
-      Body(B::Sun, "Sun", "So", true, "\u2609", Symbol(1, "So", {152, 15, 16})),
-      Body(B::Moon, "Moon", "Mo", true, "\u263D", Symbol(2, "Mo", {151, 15, 16})),
-      Body(B::Mercury, "Mercury", "Me", true, "\u263F", Symbol(3, "Me", {150, 8, 16})),
-      Body(B::Venus, "Venus", "Ve", true, "\u2640", Symbol(4, "Ve", {149, 11, 16})),
-      Body(B::Mars, "Mars", "Ma", true, "\u2642", Symbol(5, "Ma", {148, 16, 15})),
-      Body(B::Jupiter, "Jupiter", "Ju", true, "\u2643", Symbol(6, "Ju", {147, 11, 16})),
-      Body(B::Saturn, "Saturn", "Sa", true, "\u2644", Symbol(7, "Sa", {146, 11, 16})),
-      Body(B::Uranus, "Uranus", "Ur", true, "\u2645", Symbol(8, "Ur", {141, 10, 16})),
-      Body(B::Neptune, "Neptune", "Ne", true, "\u2646", Symbol(9, "Ne", {143, 14, 16})),
-      Body(B::Pluto, "Pluto", "Pl", true, "\u2647", Symbol(10, "Pl", {144, 11, 16})),
-      Body(B::MeanNode, "MeanNode", "Nn", false, "\u260A", Symbol(11, "Nn", {153, 15, 16})),
+      Body(B::Sun, "Sun", "So", true, kLongitudeOnly, "\u2609", Symbol(1, "So", {152, 15, 16})),
+      Body(B::Moon, "Moon", "Mo", true, kWithLatitude, "\u263D", Symbol(2, "Mo", {151, 15, 16})),
+      Body(B::Mercury, "Mercury", "Me", true, kWithLatitude, "\u263F", Symbol(3, "Me", {150, 8, 16})),
+      Body(B::Venus, "Venus", "Ve", true, kWithLatitude, "\u2640", Symbol(4, "Ve", {149, 11, 16})),
+      Body(B::Mars, "Mars", "Ma", true, kWithLatitude, "\u2642", Symbol(5, "Ma", {148, 16, 15})),
+      Body(B::Jupiter, "Jupiter", "Ju", true, kWithLatitude, "\u2643", Symbol(6, "Ju", {147, 11, 16})),
+      Body(B::Saturn, "Saturn", "Sa", true, kWithLatitude, "\u2644", Symbol(7, "Sa", {146, 11, 16})),
+      Body(B::Uranus, "Uranus", "Ur", true, kWithLatitude, "\u2645", Symbol(8, "Ur", {141, 10, 16})),
+      Body(B::Neptune, "Neptune", "Ne", true, kWithLatitude, "\u2646", Symbol(9, "Ne", {143, 14, 16})),
+      Body(B::Pluto, "Pluto", "Pl", true, kWithLatitude, "\u2647", Symbol(10, "Pl", {144, 11, 16})),
+      Body(B::MeanNode, "MeanNode", "Nn", false, kLongitudeOnly, "\u260A", Symbol(11, "Nn", {153, 15, 16})),
       Point(B::Ascendant, "Ascendant", "As", "", Axis(12, "As", {177, 16, 16}), PageSection::Points),
       Point(B::Midheaven, "Midheaven", "Mc", "", Axis(13, "Mc", {189, 16, 16}), PageSection::Points),
       Point(B::Vertex, "Vertex", "Vx", "", Marker(14, "Vx", {191, 16, 16}), PageSection::Points),

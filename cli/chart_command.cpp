@@ -2,16 +2,19 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <filesystem>
 #include <ostream>
 #include <string_view>
 
 #include "app/stored_files.h"
 #include "chart/precise_chart.h"
 #include "cli/chart_json.h"
+#include "cli/completion.h"
 #include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
 #include "cli/option_checks.h"
 #include "platform/binary_file.h"
+#include "platform/data_folder.h"
 #include "ui/pages/page_list.h"
 
 namespace caelix {
@@ -23,6 +26,25 @@ std::string PageNames() {
   std::string names;
   for (const PageInfo& p : kPages) names.append(names.empty() ? "" : ", ").append(p.key);
   return names;
+}
+
+// The values --page and --houses accept as the completion offers them: "{positions,...,all}",
+// "{placidus,campanus,koch,P,C,K}".
+std::string PageChoices() {
+  std::string text;
+  for (const PageInfo& p : kPages) text.append(text.empty() ? "{" : ",").append(p.key);
+  return text + ",all}";
+}
+
+std::string HouseChoices() {
+  std::string names;
+  std::string codes;
+  for (const HouseSystemInfo& h : kHouseSystems) {
+    names += names.empty() ? "{" : ",";
+    for (const char c : h.name) names += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    codes += std::string(",") + h.code;
+  }
+  return names + codes + "}";
 }
 
 }  // namespace
@@ -38,15 +60,23 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
   chart->add_option("--lat", options.latitude,
                     std::string("Latitude in degrees, north positive, ") + std::string(kLatitudeRangeText) +
                         " (default: stored place)");
-  chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)");
-  chart->add_option("--page", options.page,
-                    "Result page to print: " + PageNames() +
-                        " (the first is the default), or all (the four in that order, an empty line between two)");
+  chart->add_option("--houses", options.houses, "House system: " + HouseSystemChoicesText() + " (default: stored)")
+      ->type_name(HouseChoices());
+  chart
+      ->add_option("--page", options.page,
+                   "Result page to print: " + PageNames() +
+                       " (the first is the default), or all (the four in that order, an empty line between two)")
+      ->type_name(PageChoices());
   chart->add_flag("--json", options.json,
                   "Print the chart as one JSON object: input, instants, bodies and the texts of all four pages");
-  chart->add_option("--data-dir", options.dataDir, "Folder of the stored place and house system (default: .)")
-      ->check(CLI::ExistingDirectory);
-  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG");
+  chart
+      ->add_option("--data-dir", options.dataDir,
+                   "Folder of the stored place and house system (default: $XDG_CONFIG_HOME/caelix, else "
+                   "~/.config/caelix)")
+      ->check(CLI::Validator(CLI::ExistingDirectory).description(""))
+      ->type_name(kFolderValue);
+  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
+                         ->type_name(kFileValue);
   chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
       ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
@@ -70,8 +100,11 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
   in.latitude = kDefaultLatitude;
   in.houseIndex = 0;
   if (options.storedDefaults) {
-    LoadPlace(options.dataDir, in.longitude, in.latitude);
-    LoadHouseIndex(options.dataDir, in.houseIndex);
+    const auto folder = options.dataDir ? std::optional<std::filesystem::path>(*options.dataDir) : DefaultDataFolder();
+    if (folder) {
+      LoadPlace(*folder, in.longitude, in.latitude);
+      LoadHouseIndex(*folder, in.houseIndex);
+    }
   }
 
   auto fail = [&error](const char* option, const std::string& why) {

@@ -21,9 +21,9 @@ struct ChartOptions {
   std::optional<std::string> longitude;
   std::optional<std::string> latitude;
   std::optional<std::string> houses;
-  std::optional<std::string> page;  // positions, elements, quadruplicity, aspects or all
-  std::string dataDir = ".";
-  bool storedDefaults = true;  // false: no file is read, a missing place or house system is the default
+  std::optional<std::string> page;     // positions, elements, quadruplicity, aspects or all
+  std::optional<std::string> dataDir;  // the stored files' folder; by default DefaultDataFolder()
+  bool storedDefaults = true;          // false: no file is read, a missing place or house system is the default
   bool json = false;
   std::optional<std::string> svgFile;  // also write the wheel there as SVG
   int svgSize = kDefaultSvgSize;
@@ -34,8 +34,8 @@ struct ChartOptions {
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 
 // Returns the chart input the options ask for: each missing value as the main dialog opens
-// (the clock's UT, then the stored place and house system in dataDir, else the defaults; only the
-// defaults without storedDefaults).
+// (the clock's UT, then the stored place and house system of the data folder, else the defaults;
+// only the defaults without storedDefaults).
 // On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
 std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
 

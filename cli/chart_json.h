@@ -7,15 +7,16 @@
 
 namespace caelix {
 
-// Returns one chart as one line of JSON (no line end): {"input": {...}, "engine" ("classic" or
-// "precise", the engine that computed it), "jdUT", "jde", "bodies":
-// slots 1 to 33 in BodyId order, each {"id", "key", "label", "longitude", "declination",
-// "longitudeNext", "declinationNext"}}. A slot field without a value (longitude -1.0,
-// declination -91.0, the next-day fields of the single-instant slots) is null; numbers keep full
-// double precision (shortest text that reads back to the same double). With withPages, then
-// "pages": the positions, elements, quadruplicity and aspects texts exactly as the result dialog
-// shows them (UTF-8, "\r\n" line ends). With an id, the object starts with "id": the text as
-// given (a batch row's id column). Written with RapidJSON's streaming writer.
+// The version of the JSON's layout, written as "schemaVersion" (docs/json.md, docs/chart.schema.json).
+inline constexpr int kJsonSchemaVersion = 1;
+
+// Returns one chart as one line of JSON (no line end), the layout docs/json.md describes: "id"
+// when given (a batch row's id column, the text as given), "schemaVersion", "caelixVersion",
+// "input", "engine" (the engine that computed it: "classic" or "precise"), "jdUT", "jde", "bodies" (slots 1 to 33 in BodyId order with their sign, house, motion
+// and the record's values), "houses" (the twelve cusps), "aspects", "counts" and, with withPages,
+// "pages" (the four texts exactly as the result dialog shows them, UTF-8 with "\r\n" line ends).
+// A value the chart does not have is null; numbers are the shortest text that reads back to the
+// same double. Written with RapidJSON's writer.
 std::string ChartToJson(const Chart& chart, bool withPages = false,
                         const std::optional<std::string>& id = std::nullopt);
 

@@ -1,6 +1,7 @@
 #pragma once
 // `caelix gui`: the main dialog in a desktop window.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace CLI {
@@ -10,7 +11,7 @@ class App;
 namespace caelix {
 
 struct GuiOptions {
-  std::string dataDir = ".";
+  std::optional<std::string> dataDir;  // the stored files' folder; by default DefaultDataFolder()
   double scale = 1.5;
   std::string engine = "classic";  // the dialogs keep the classic engine unless asked
 };
@@ -19,7 +20,7 @@ struct GuiOptions {
 CLI::App* AddGuiCommand(CLI::App& app, GuiOptions& options);
 
 // Runs the application until its main dialog closes; returns the exit status (0, or 1 when no
-// display can be opened).
+// display can be opened or there is no folder for the stored files).
 int RunGuiCommand(const GuiOptions& options, std::ostream& err);
 
 }  // namespace caelix

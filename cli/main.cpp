@@ -9,8 +9,10 @@
 
 #include "cli/batch_command.h"
 #include "cli/chart_command.h"
+#include "cli/completion.h"
 #include "cli/echoed_text.h"
 #include "cli/gui_command.h"
+#include "cli/version.h"
 #include "platform/descriptor_streams.h"
 #include "web/serve_command.h"
 
@@ -25,6 +27,7 @@ std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
   std::string names;
   for (const CLI::App* sub : app.get_subcommands({})) {
     if (sub->get_name() == argv[1]) return {};
+    if (sub->get_group().empty()) continue;  // a command for installers, not listed
     names += (names.empty() ? "" : ", ") + sub->get_name();
   }
   return "caelix: " + caelix::QuotedEcho(argv[1]) + " is not a command (" + names + "; see caelix --help)";
@@ -35,6 +38,8 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
       "Caelix: natal-chart calculator. Positions of the Sun, the Moon, the planets, the chart angles, "
       "house cusps and tabulated bodies for a date, a UT time and a place."};
   app.require_subcommand(1);
+  app.set_version_flag("--version", caelix::VersionText(),
+                       "Print the version and the data sets' versions and licences");
   caelix::ChartOptions chartOptions;
   CLI::App* chart = caelix::AddChartCommand(app, chartOptions);
   caelix::BatchOptions batchOptions;
@@ -43,6 +48,8 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
   caelix::ServeOptions serveOptions;
   CLI::App* serve = caelix::AddServeCommand(app, serveOptions);
+  caelix::CompletionOptions completionOptions;
+  CLI::App* completion = caelix::AddCompletionCommand(app, completionOptions);
   if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
     std::cerr << unknown << '\n';
     return 2;
@@ -53,6 +60,9 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
     return app.exit(e, out, std::cerr);
   } catch (const CLI::CallForAllHelp& e) {
     return app.exit(e, out, std::cerr);
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what();
+    return 0;
   } catch (const CLI::ParseError& e) {
     std::cerr << "caelix: " << caelix::EscapedEcho(e.what(), kParserMessageCharacters) << " (see caelix --help)\n";
     return 2;
@@ -61,6 +71,7 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, in, out, std::cerr);
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
   if (serve->parsed()) return caelix::RunServeCommand(serveOptions, out, std::cerr);
+  if (completion->parsed()) return caelix::RunCompletionCommand(completionOptions, app, out);
   return 2;
 }
 

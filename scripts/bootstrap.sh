@@ -13,6 +13,7 @@ packages=(
   libswe-dev swe-basic-data
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy
+  man-db zsh desktop-file-utils python3-jsonschema
 )
 
 missing=()

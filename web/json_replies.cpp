@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "cli/version.h"
+
 namespace caelix {
 
 namespace {
@@ -72,7 +74,7 @@ std::string HealthJson() {
   JsonWriter w(buffer);
   w.StartObject();
   Pair(w, "status", "ok");
-  Pair(w, "version", CAELIX_VERSION);
+  Pair(w, "version", CaelixVersion());
   w.EndObject();
   return buffer.GetString();
 }

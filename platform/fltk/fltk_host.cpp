@@ -66,6 +66,7 @@ class DialogWindow : public Fl_Double_Window, private DialogObserver {
     scaler_.Map(dialog.ClientRect(), x, y, w, h);
     size(w, h);
     copy_label(dialog.Caption().c_str());
+    xclass(kWindowClass);
     callback([](Fl_Widget*, void* d) { static_cast<Dialog*>(d)->RequestClose(); }, &dialog);
     begin();
     if (dialog.PaintsClientArea()) paintArea_ = new PaintArea(dialog, scaler_, w, h);

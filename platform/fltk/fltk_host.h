@@ -7,6 +7,9 @@
 
 namespace caelix {
 
+// The X11 class of every window (WM_CLASS), which the desktop entry's StartupWMClass names.
+inline constexpr const char* kWindowClass = "caelix";
+
 class FltkHost : public DialogHost {
  public:
   // scale: screen pixels per dialog pixel (a dialog unit is 1.75 dialog pixels).

@@ -211,6 +211,17 @@ TEST_F(MainDialogTest, CalcShowsThePositionsAndStoresPlaceHouseAndHistory) {
   EXPECT_EQ(List().Count(), 1) << "the same input twice is stored once";
 }
 
+TEST_F(MainDialogTest, TheFirstCalcMakesTheDataFolder) {
+  const auto folder = dir.Path() / "config" / "caelix";
+  dialog = std::make_unique<MainDialog>(host, folder, [this] { return now; });
+  host.Open(*dialog);
+  EXPECT_FALSE(std::filesystem::exists(folder)) << "opening only reads";
+  Calc();
+  for (const char* name : {kHouseFileName, kPlaceFileName, kHistoryFileName}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / name)) << name;
+  }
+}
+
 TEST_F(MainDialogTest, EnterPressesCalc) {
   Open();
   hl::Press(*dialog, hl::Key::Enter);

@@ -52,7 +52,7 @@ TEST(FailureReports, AFailedWriteToStandardOutputIsAnError) {
       {"help", "$CAELIX --help >/dev/full", "1", noSpace},
       {"chart json, file-size limit", tmp + "ulimit -f 2; " + chart + " --json >$d/out", "1", tooLarge},
       {"batch, file-size limit", tmp + "ulimit -f 8; $CAELIX batch >$d/out", "1", tooLarge},
-      {"batch to a file that fits", tmp + "ulimit -f 2048; $CAELIX batch >$d/out", "0", ""},
+      {"batch to a file that fits", tmp + "ulimit -f 16384; $CAELIX batch >$d/out", "0", ""},
   };
   for (const auto& c : cases) {
     Check({c[0].c_str(), c[1].c_str(), std::stoi(c[2]), c[3].c_str()}, Rows(300));

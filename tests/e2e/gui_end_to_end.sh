@@ -23,8 +23,10 @@ for tool in Xvfb xdotool xclip import od; do
 done
 
 work=$(mktemp -d)
-data=$work/data
-mkdir -p "$data" "$shots"
+# The first run finds no data folder and makes it when it stores the input; the second names it.
+export XDG_CONFIG_HOME=$work/config
+data=$XDG_CONFIG_HOME/caelix
+mkdir -p "$shots"
 pids=()
 cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -88,16 +90,18 @@ copy_focused() {
 }
 
 start_gui() {
-  "$caelix" gui --data-dir "$data" --scale 1.5 &
+  "$caelix" gui "$@" --scale 1.5 &
   pids+=($!)
   # A program that could not reach the server is tried again with a new one (three times at most).
   main=$(wait_window Caelix) || { kill -0 "${pids[-1]}" 2>/dev/null || exit 75; fail "no window named Caelix"; }
   xdotool windowfocus --sync "$main"
   sleep 0.3
+  xdotool search --classname '^caelix$' | grep -qx "$main" || fail "the window's class is not caelix"
 }
 
 # First run: the day edit has the focus; each field is selected whole and typed over.
 start_gui
+[[ ! -e $data ]] || fail "opening the window made the data folder"
 xdotool type --delay 40 28
 for value in 2 2006 17 42.5; do
   xdotool key Tab
@@ -130,11 +134,12 @@ place=$(od -A n -t f8 "$data/aplace.bin" | tr -s ' ')
 record=$(od -A n -t f8 -N 56 "$data/alastcall.bin" | tr -s ' \n' ' ')
 [[ $record == " 28 2 2006 17 42.5 50.083 14.417 " ]] || fail "the first history record is '$record'"
 [[ $(od -A n -t d4 "$data/ahouses.bin" | tr -d ' ') == 0 ]] || fail "ahouses.bin does not hold 0"
+[[ $(stat -c %a "$data") == 700 ]] || fail "the data folder was made with mode $(stat -c %a "$data")"
 kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 
 # Second run: the history list shows the input; selecting it fills the edits again.
-start_gui
+start_gui --data-dir "$data"
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 40 1
 # The first line of the list box (68, 84 in dialog units: 1.75 pixels each, times the scale),

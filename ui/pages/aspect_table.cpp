@@ -2,7 +2,7 @@
 
 namespace caelix {
 
-double FindAspect(double x, double y) {
+const AspectEntry* FindAspectEntry(double x, double y) {
   for (const AspectEntry& e : kAspectTable) {
     const double a = e.angleDeg;
     const double o = e.orbDeg;
@@ -10,9 +10,14 @@ double FindAspect(double x, double y) {
     const bool hit = ((a + y) - o <= x && x <= (o + a) + y) || (z - o <= x && x <= z + o) ||
                      ((z - o) + 360.0 <= x && x <= (z + o) + 360.0) ||
                      (((a + y) - o) - 360.0 <= x && x <= ((o + a) + y) - 360.0);
-    if (hit) return a;
+    if (hit) return &e;
   }
-  return kNoAspect;
+  return nullptr;
+}
+
+double FindAspect(double x, double y) {
+  const AspectEntry* e = FindAspectEntry(x, y);
+  return e != nullptr ? e->angleDeg : kNoAspect;
 }
 
 }  // namespace caelix

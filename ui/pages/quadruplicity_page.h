@@ -2,6 +2,7 @@
 // The quadruplicity page: the ten bodies Sun to Pluto counted by the kind of house they stand in.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "chart/chart_result.h"
 
@@ -19,6 +20,11 @@ std::array<double, 13> QuadruplicityCusps(const ChartResult& result);
 // Returns 0 for a lambda outside [0, 360). Taking the first house counts a body once even when
 // cusps out of circular order make spans overlap.
 int HouseOf(double lambda, const std::array<double, 13>& cusps);
+
+// Returns the bodies Sun to Pluto, in BodyId order, by the group of the house HouseOf finds for
+// them: [0] "Cardinal" (houses 1, 4, 7, 10), [1] "Fixed" (2, 5, 8, 11), [2] "Mutable" (3, 6, 9,
+// 12); a body in no house is in no group.
+std::array<std::vector<BodyId>, 3> QuadruplicityGroups(const ChartResult& result);
 
 // Returns the quadruplicity page (lines ending "\r\n"): "Quadruplicity:", an empty line, then
 // "Cardinal:" (houses 1, 4, 7, 10), "Fixed:" (2, 5, 8, 11) and "Mutable:" (3, 6, 9, 12), each

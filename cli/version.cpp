@@ -1,0 +1,45 @@
+#include "cli/version.h"
+
+#include <array>
+
+namespace caelix {
+
+namespace {
+
+// The Swiss Ephemeris version is the one tools/make-tables wrote into the head of each
+// astro/tables/*_generated.cpp; a test holds the two together. docs/data.md tells the whole story.
+constexpr std::array kDataSets = {
+    DataSet{"Table series of Lilith, Lilith true, Selena, Waldemath, Chiron, Eros, Eris, Sedna, Orcus, Quaoar, "
+            "Varuna and Ixion, 1800 to 2100",
+            "Swiss Ephemeris 2.10.03-deb1 with Debian's swe-basic-data 4.0-20221111 and seven asteroid files",
+            "values computed from files under CC0-1.0 (swe-basic-data) and AGPL-3.0 (the asteroid files), "
+            "with the AGPL-3.0 Swiss Ephemeris, Astrodienst AG"},
+    DataSet{"Pluto's heliocentric series, 1800 to 2100 (used outside 1805 to 2030)",
+            "Swiss Ephemeris 2.10.03-deb1 with Debian's swe-basic-data 4.0-20221111",
+            "values computed from files under CC0-1.0 (swe-basic-data) with the AGPL-3.0 Swiss Ephemeris, "
+            "Astrodienst AG"},
+};
+
+}  // namespace
+
+std::string_view CaelixVersion() { return CAELIX_VERSION; }
+
+std::span<const DataSet> DataSets() { return kDataSets; }
+
+std::string VersionText() {
+  std::string text = "caelix ";
+  text += CaelixVersion();
+  text += "\nData sets:\n";
+  for (const DataSet& d : kDataSets) {
+    text += "  ";
+    text += d.name;
+    text += "\n    source: ";
+    text += d.version;
+    text += "\n    licence: ";
+    text += d.licence;
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace caelix

@@ -72,8 +72,8 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
       {"caelix chart --json --s", {"--svg", "--size"}},
       {"caelix chart --data-dir ch", {"charts"}},  // folders only
       {"caelix chart --svg ch", {"charts", "chart.svg"}},
-      {"caelix batch --", {"--help", "--threads", "--pages"}},
-      {"caelix gui --", {"--help", "--data-dir", "--scale"}},
+      {"caelix batch --", {"--help", "--threads", "--pages", "--engine"}},
+      {"caelix gui --", {"--help", "--data-dir", "--scale", "--engine"}},
       {"caelix completion ", {"bash", "zsh"}},
   };
   for (const auto& c : cases) {

@@ -44,13 +44,10 @@ function degreesMinutes(value) {
   return `${sign}${degrees}°${String(minutes).padStart(2, '0')}′`;
 }
 
-// The daily motion of a body: the next day's longitude less today's, across 0°.
-function dailyMotion(body) {
-  if (body.longitudeNext === null) return '';
-  let motion = body.longitudeNext - body.longitude;
-  if (motion > 180) motion -= 360;
-  if (motion < -180) motion += 360;
-  return degreesMinutes(motion);
+// A body's place in its sign: "13°19′ Scorpio".
+function inSign(body) {
+  const minutes = String(body.inSign.minutes).padStart(2, '0');
+  return `${body.inSign.degrees}°${minutes}′ ${body.sign.name}`;
 }
 
 function fillPositions(bodies) {
@@ -60,8 +57,10 @@ function fillPositions(bodies) {
     if (body.longitude === null) continue;
     const row = rows.insertRow();
     row.dataset.key = body.key;
-    const cells = [`${body.label} ${body.key}`, degreesMinutes(body.longitude),
-      body.declination === null ? '' : degreesMinutes(body.declination), dailyMotion(body)];
+    const speed = body.speed === null ? '' :
+        `${degreesMinutes(body.speed)}${body.retrograde ? ' R' : ''}`;
+    const cells = [`${body.label} ${body.key}`, inSign(body), body.house || '',
+      body.declination === null ? '' : degreesMinutes(body.declination), speed];
     for (const text of cells) row.insertCell().textContent = text;
   }
 }

@@ -15,6 +15,7 @@
 #include "cli/option_checks.h"
 #include "platform/binary_file.h"
 #include "platform/data_folder.h"
+#include "platform/png_raster.h"
 #include "ui/pages/page_list.h"
 
 namespace caelix {
@@ -75,12 +76,25 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                    "~/.config/caelix)")
       ->check(CLI::Validator(CLI::ExistingDirectory).description(""))
       ->type_name(kFolderValue);
-  CLI::Option* svg = chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
-                         ->type_name(kFileValue);
-  chart->add_option("--size", options.svgSize, "Side of the SVG wheel in pixels, 64 to 8192 (default: 480)")
+  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
+      ->type_name(kFileValue);
+  chart->add_option("--png", options.pngFile, "Also write the chart wheel to this file as PNG")
+      ->type_name(kFileValue);
+  chart->add_option("--size", options.pictureSize, "Side of the wheel in pixels, 64 to 8192 (default: 480)")
       ->transform(DecimalDigits())
-      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize))
-      ->needs(svg);
+      ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));
+  chart->add_option("--style", options.style,
+                    "Wheel style: modern (default; degrees, all houses and bodies, aspect lines) or classic "
+                    "(the chart window's)");
+  chart->add_option("--theme", options.theme, "Colours of the modern wheel: light (default), dark or print");
+  chart->add_option("--points", options.points,
+                    "Bodies the modern wheel draws, comma-separated: all (default), planets, points (node, "
+                    "Vertex, Part of Fortune), tables (the table bodies), or bodies by name or label (Chiron, So)");
+  chart->add_option("--aspects", options.aspects,
+                    "Aspect lines of the modern wheel, comma-separated: major (default: 0, 180, 90, 120, 60), "
+                    "all, none, hard, soft, minor, or angles of the aspects page's table (150, 72)");
+  chart->add_option("--name", options.name, "Name in the modern wheel's header");
+  chart->add_flag("--table", options.table, "A table of positions beside the modern wheel");
   chart
       ->add_option("--engine", options.engine,
                    "Engine: precise (default; VSOP87D, ELP/MPP02 and the IAU 2006/2000B frame, 21 January 1800 "
@@ -144,6 +158,9 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
 
 namespace {
 
+// The longest name the header takes.
+constexpr std::size_t kMaxNameBytes = 200;
+
 // What --page asks for: one page, or all four (nothing).
 struct PageChoice {
   std::optional<Page> page;
@@ -180,7 +197,76 @@ void PrintPages(const PageChoice& choice, const Chart& chart, std::ostream& out)
   }
 }
 
+// Writes bytes to the file at path, replacing it whole or not at all; on failure says so on err
+// with the system's reason, naming the option, and returns false.
+bool WriteOutputFile(const std::string& path, const std::string& bytes, const char* option, std::ostream& err) {
+  const std::error_code failure = ReplaceFileContent(path, bytes);
+  if (failure) {
+    err << "caelix chart: " << option << ": cannot write " << EscapedEcho(path, kPathEchoCharacters) << ": "
+        << failure.message() << '\n';
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& options, std::string& error) {
+  auto fail = [&error](const char* option, const std::string& why) {
+    error = std::string("caelix chart: ") + option + ": " + why;
+    return std::nullopt;
+  };
+  WheelPictureOptions picture;
+  const bool drawn = options.svgFile || options.pngFile;
+  const std::pair<const char*, bool> given[] = {{"--size", options.pictureSize.has_value()},
+                                                {"--style", options.style.has_value()},
+                                                {"--theme", options.theme.has_value()},
+                                                {"--points", options.points.has_value()},
+                                                {"--aspects", options.aspects.has_value()},
+                                                {"--name", options.name.has_value()},
+                                                {"--table", options.table}};
+  for (const auto& [option, set] : given) {
+    if (set && !drawn) return fail(option, "needs --svg or --png");
+  }
+  if (options.pictureSize) picture.modern.size = *options.pictureSize;
+  if (options.style) {
+    std::string lower(*options.style);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "classic") {
+      picture.style = WheelStyle::Classic;
+    } else if (lower != "modern") {
+      return fail("--style", "one of modern, classic");
+    }
+  }
+  if (picture.style == WheelStyle::Classic) {
+    for (std::size_t k = 2; k < std::size(given); ++k) {
+      if (given[k].second) return fail(given[k].first, "only for the modern wheel, not --style classic");
+    }
+  }
+  if (options.theme) {
+    const auto theme = ParseWheelTheme(*options.theme);
+    if (!theme) return fail("--theme", "one of light, dark, print");
+    picture.theme = *theme;
+  }
+  std::string why;
+  if (options.points) {
+    const auto points = ParsePointSelection(*options.points, why);
+    if (!points) return fail("--points", why);
+    picture.modern.points = *points;
+  }
+  if (options.aspects) {
+    const auto aspects = ParseAspectSelection(*options.aspects, why);
+    if (!aspects) return fail("--aspects", why);
+    picture.modern.aspects = *aspects;
+  }
+  if (options.name) {
+    if (!IsPrintableUtf8(*options.name)) return fail("--name", "must be UTF-8 text without control characters");
+    if (options.name->size() > kMaxNameBytes) return fail("--name", "at most 200 bytes");
+    picture.modern.name = *options.name;
+  }
+  picture.modern.table = options.table;
+  return picture;
+}
 
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err) {
   std::string error;
@@ -194,14 +280,22 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
+  const auto picture = ResolvePictureOptions(options, error);
+  if (!picture) {
+    err << error << '\n';
+    return 2;
+  }
   const Chart chart = ComputeChartWith(ParseEngine(options.engine).value_or(Engine::Precise), *input);
-  if (options.svgFile) {
-    const std::error_code failure =
-        ReplaceFileContent(*options.svgFile, ChartWheelSvg(*input, chart.slots, options.svgSize));
-    if (failure) {
-      err << "caelix chart: --svg: cannot write " << EscapedEcho(*options.svgFile, kPathEchoCharacters) << ": "
-          << failure.message() << '\n';
-      return 1;
+  if (options.svgFile || options.pngFile) {
+    const std::string svg = WheelPictureSvg(*input, chart.slots, *picture);
+    if (options.svgFile && !WriteOutputFile(*options.svgFile, svg, "--svg", err)) return 1;
+    if (options.pngFile) {
+      const auto png = RenderSvgToPng(svg, error);
+      if (!png) {
+        err << "caelix chart: --png: " << error << '\n';
+        return 1;
+      }
+      if (!WriteOutputFile(*options.pngFile, *png, "--png", err)) return 1;
     }
   }
   if (options.json) {

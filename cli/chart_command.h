@@ -26,8 +26,15 @@ struct ChartOptions {
   bool storedDefaults = true;          // false: no file is read, a missing place or house system is the default
   bool json = false;
   std::optional<std::string> svgFile;  // also write the wheel there as SVG
-  int svgSize = kDefaultSvgSize;
-  std::string engine = "precise";  // "precise" or "classic"
+  std::optional<std::string> pngFile;  // also write the wheel there as PNG
+  std::optional<int> pictureSize;      // the wheel's side in pixels
+  std::optional<std::string> style;    // modern (default) or classic
+  std::optional<std::string> theme;    // light (default), dark or print
+  std::optional<std::string> points;   // the bodies the modern wheel draws
+  std::optional<std::string> aspects;  // the aspects it draws as lines
+  std::optional<std::string> name;     // the name in its header
+  bool table = false;                  // a table of positions beside it
+  std::string engine = "precise";     // "precise" or "classic"
 };
 
 // Adds the chart subcommand and its options to app; the options are written into options.
@@ -39,11 +46,16 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 // On a bad value, returns nothing and sets error to one line naming the option and what it accepts.
 std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const UtcDateTime& now, std::string& error);
 
+// Returns the picture options asks for, or nothing with error set to one line naming the option
+// when a value is bad, a picture option comes without --svg or --png, or a modern wheel's option
+// comes with --style classic.
+std::optional<WheelPictureOptions> ResolvePictureOptions(const ChartOptions& options, std::string& error);
+
 // Computes the chart and prints the page --page names (the positions page by default; "all":
 // the four pages, an empty line between two) with "\n" line ends, or the JSON form with --json;
-// --svg writes the wheel first, replacing the file whole or not at all. Returns the exit status:
-// 0, 1 when the SVG cannot be written (with the system's reason on err) or 2 for bad input.
-// Whether out took the text is the caller's to check.
+// --svg and --png write the wheel first, each replacing its file whole or not at all. Returns the
+// exit status: 0, 1 when a picture cannot be made or written (with the system's reason on err)
+// or 2 for bad input. Whether out took the text is the caller's to check.
 int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace caelix

@@ -21,4 +21,9 @@ std::string ChartWheelSvg(const ChartInput& input, const ChartResult& chart, int
   return svg.Document();
 }
 
+std::string WheelPictureSvg(const ChartInput& input, const ChartResult& chart, const WheelPictureOptions& options) {
+  if (options.style == WheelStyle::Classic) return ChartWheelSvg(input, chart, options.modern.size);
+  return ModernWheelSvg(LayoutModernWheel(input, chart, options.modern), options.theme);
+}
+
 }  // namespace caelix

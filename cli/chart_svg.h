@@ -1,9 +1,11 @@
 #pragma once
-// The chart wheel as an SVG picture, for `caelix chart --svg`.
+// The chart wheel as an SVG picture, for `caelix chart --svg` and `--png`.
 #include <string>
 
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
+#include "cli/modern_wheel_svg.h"
+#include "ui/wheel/modern_wheel_layout.h"
 
 namespace caelix {
 
@@ -16,5 +18,17 @@ constexpr int kMaxSvgSize = 8192;
 // draws it. Every placed symbol carries a title with what a tap on its centre alone names: the
 // centre the chart's date, time and place, the others their label, position and daily motion.
 std::string ChartWheelSvg(const ChartInput& input, const ChartResult& chart, int size);
+
+// The two pictures of a chart: the modern wheel, or the chart window's own (classic).
+enum class WheelStyle { Modern, Classic };
+
+struct WheelPictureOptions {
+  WheelStyle style = WheelStyle::Modern;
+  WheelTheme theme = WheelTheme::Light;
+  ModernWheelOptions modern;  // its size is the wheel's side in both styles
+};
+
+// Returns the SVG document of the picture the options ask for.
+std::string WheelPictureSvg(const ChartInput& input, const ChartResult& chart, const WheelPictureOptions& options);
 
 }  // namespace caelix

@@ -86,6 +86,39 @@ constexpr IconGlyph kGlyphs[] = {
     // Lilith: a crescent over a cross.
     {210, 10, 16, 1.3,
      "A 5 5.2 4.2 4.2 -115 115 A 2.53 5.2 3.87 3.87 79.7 -79.7; M 5 9.4 L 5 15.3; M 2.6 12.6 L 7.4 12.6"},
+    // The modern wheel's further glyphs. Vertex: the letters V and x.
+    {211, 16, 16, 1.3, "M 1.2 3 L 4.8 13.2 L 8.4 3; M 9.6 6.6 L 14.8 13.2; M 14.8 6.6 L 9.6 13.2"},
+    // True Lilith: Lilith's crescent over a cross with two bars.
+    {212, 10, 16, 1.3,
+     "A 5 5.2 4.2 4.2 -115 115 A 2.53 5.2 3.87 3.87 79.7 -79.7; M 5 9.4 L 5 15.3; M 2.6 11.6 L 7.4 11.6; "
+     "M 2.6 14 L 7.4 14"},
+    // Selena: Lilith's crescent turned the other way over a cross.
+    {213, 10, 16, 1.3,
+     "A 5 5.2 4.2 4.2 295 65 A 7.47 5.2 3.87 3.87 100.3 259.7; M 5 9.4 L 5 15.3; M 2.6 12.6 L 7.4 12.6"},
+    // Waldemath: a crescent inside a circle.
+    {214, 16, 16, 1.3, "C 8 8 7.2; A 8 8 4.4 4.4 -110 110 A 5.3 8 4.3 4.3 72 -72"},
+    // Chiron: a key, a circle on a stem with a K at its top.
+    {215, 16, 16, 1.3, "C 8 12.6 2.7; M 8 9.9 L 8 0.8; M 12.2 1 L 8 5.2 L 12.2 9.2"},
+    // Eros: a heart.
+    {216, 16, 16, 1.3, "M 8 14.8 L 2.98 7.46 A 5.2 5.6 2.9 2.9 220 0 A 10.8 5.6 2.9 2.9 180 -40 L 8 14.8"},
+    // Eris: a circle on a stem ending in an arrow pointing down.
+    {217, 16, 16, 1.3, "C 8 5.2 4.4; M 8 9.6 L 8 15.2; M 4.8 12 L 8 15.2 L 11.2 12"},
+    // Sedna: an S under a bar.
+    {218, 16, 16, 1.3, "M 3.2 1 L 12.8 1; A 8 6.2 3.6 2.8 10 270 A 8 11.8 3.6 2.8 90 -170"},
+    // Orcus: the letters O and r.
+    {219, 16, 16, 1.3, "C 5.2 9 4.2; M 10.8 13.2 L 10.8 7.2; A 12.9 8.8 2.1 1.8 180 30"},
+    // Quaoar: a Q.
+    {220, 16, 16, 1.3, "C 7.4 7.4 6.4; M 9.6 10.4 L 15 15.2"},
+    // Varuna: a V with a bar across its arms.
+    {221, 16, 16, 1.3, "M 1.4 1.2 L 8 14.8 L 14.6 1.2; M 1.4 5.4 L 14.6 5.4"},
+    // Ixion: the letters I and x.
+    {222, 16, 16, 1.3,
+     "M 3 2.4 L 3 13.6; M 1 2.4 L 5 2.4; M 1 13.6 L 5 13.6; M 7.6 6.4 L 14.8 13.6; "
+     "M 14.8 6.4 L 7.6 13.6"},
+    // The retrograde sign: an R whose leg is crossed.
+    {223, 12, 12, 1.1,
+     "M 1.6 11.2 L 1.6 0.8 L 5.4 0.8 A 5.4 3.5 2.7 2.7 90 -90 L 1.6 6.2; M 4.6 6.2 L 10.6 11.2; "
+     "M 6.4 11 L 10.6 7"},
 };
 
 constexpr double kDegToRad = 3.14159265358979323846 / 180.0;

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev rapidjson-dev nlohmann-json3-dev
-  libfltk1.3-dev
+  libfltk1.3-dev librsvg2-dev fonts-dejavu-core
   liberfa-dev libsleef-dev
   libcpp-httplib-dev chromium chromium-driver python3-selenium python3-jsonschema wrk
   libswe-dev swe-basic-data

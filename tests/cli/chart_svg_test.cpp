@@ -35,7 +35,7 @@ TEST(ChartCommand, SvgOptionWritesTheWheel) {
   std::filesystem::create_directories(dir);
   const auto file = dir / "w.svg";
   const std::string base = "chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --svg ";
-  const auto r = RunCaelix(base + file.string() + " --size 300");
+  const auto r = RunCaelix(base + file.string() + " --style classic --size 300");
   ASSERT_EQ(0, r.status) << r.err;
   const std::string svg = ReadWhole(file);
   EXPECT_NE(std::string::npos, svg.find("width=\"300\" height=\"300\""));

@@ -159,7 +159,7 @@ minute=$(copy_focused)
 # Where the Sun went: the wheel of `caelix chart --svg` (the classic engine, as the dialogs) at the
 # window's 233-pixel client area, whose titled squares lie 8 pixels round each symbol's centre.
 "$caelix" chart --date 2006-02-28 --time 17:42.5 --lon 14.417 --lat 50.083 --engine classic --svg "$work/w.svg" \
-  --size 233 >/dev/null
+  --style classic --size 233 >/dev/null
 sun=$(grep -o '<rect x="[0-9]*" y="[0-9]*" width="17" height="17"[^>]*><title>So [^<]*' "$work/w.svg") ||
   fail "no Sun in the wheel's SVG"
 sun_x=$(sed 's/.*x="\([0-9]*\)".*/\1/' <<<"$sun")

@@ -1,0 +1,314 @@
+#include "cli/modern_wheel_svg.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/glyph_paths.h"
+#include "platform/svg_surface.h"
+
+namespace caelix {
+namespace {
+
+constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
+
+struct Colour {
+  const char* name;
+  const char* light;
+  const char* dark;
+  const char* print;
+};
+
+// The theme's colours: page, ink, secondary ink, rules, the four elements, the aspect kinds.
+constexpr Colour kColours[] = {
+    {"bg", "#ffffff", "#14171d", "#ffffff"},    {"ink", "#1d2330", "#e9ebef", "#000000"},
+    {"muted", "#5c6675", "#a3abb8", "#000000"}, {"rule", "#a7afbb", "#555e6c", "#000000"},
+    {"fire", "#fbe1d6", "#40261f", "#ffffff"},  {"earth", "#e2edd6", "#243320", "#e6e6e6"},
+    {"air", "#faf0c8", "#3a3420", "#f4f4f4"},   {"water", "#d9e7f6", "#1b2b40", "#d8d8d8"},
+    {"hard", "#c8364a", "#ff6b7c", "#000000"},  {"soft", "#2368c4", "#6aaaf5", "#000000"},
+    {"minor", "#3f8f5a", "#6fd09a", "#000000"},
+};
+
+constexpr const char* kElements[] = {"fire", "earth", "air", "water"};
+
+const char* ColourOf(const Colour& c, WheelTheme theme) {
+  switch (theme) {
+    case WheelTheme::Light:
+      return c.light;
+    case WheelTheme::Dark:
+      return c.dark;
+    case WheelTheme::Print:
+      break;
+  }
+  return c.print;
+}
+
+const char* ThemeName(WheelTheme theme) {
+  switch (theme) {
+    case WheelTheme::Light:
+      return "light";
+    case WheelTheme::Dark:
+      return "dark";
+    case WheelTheme::Print:
+      break;
+  }
+  return "print";
+}
+
+// Returns v with at most two decimals and no trailing zeros.
+std::string Num(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", v);
+  std::string s(buf);
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  if (s == "-0") s = "0";
+  return s;
+}
+
+template <class... Parts>
+void Append(std::string& out, const Parts&... parts) {
+  (out.append(parts), ...);
+}
+
+class Writer {
+ public:
+  Writer(const ModernWheelLayout& layout, WheelTheme theme) : layout_(layout), theme_(theme) {}
+
+  std::string Document();
+
+ private:
+  void Style();
+  void Zodiac();
+  void Houses();
+  void Aspects();
+  void Bodies();
+  void Table();
+  void Line(WheelXY a, WheelXY b, const char* cls);
+  void Polyline(const std::vector<WheelXY>& points, const char* cls);
+  void Label(const WheelLabel& label);
+  void GlyphAt(int glyphId, const WheelBox& box, bool halo);
+  WheelXY At(double r, double psiDeg) const {
+    return {layout_.centre.x + r * std::cos(psiDeg * kDegToRad), layout_.centre.y - r * std::sin(psiDeg * kDegToRad)};
+  }
+  std::string Rule(const char* selector, const char* property, const char* colour) const;
+
+  const ModernWheelLayout& layout_;
+  WheelTheme theme_;
+  std::string out_;
+};
+
+std::string Writer::Rule(const char* selector, const char* property, const char* colour) const {
+  for (const Colour& c : kColours) {
+    if (std::string_view(c.name) == colour) {
+      // The plain value first: a renderer without CSS variables drops the second declaration.
+      return std::string(selector) + "{" + property + ":" + ColourOf(c, theme_) + ";" + property + ":var(--" + colour +
+             ")}\n";
+    }
+  }
+  return {};
+}
+
+void Writer::Style() {
+  const double side = layout_.size;
+  out_ += "<style>\n.caelix-wheel{";
+  for (const Colour& c : kColours) Append(out_, "--", c.name, ":", ColourOf(c, theme_), ";");
+  out_ += "}\n";
+  out_ += Rule(".bg", "fill", "bg");
+  out_ += Rule(".face", "fill", "bg");
+  for (const char* e : kElements) out_ += Rule((std::string(".") + e).c_str(), "fill", e);
+  for (const char* cls : {".ring", ".angle", ".glyph"}) out_ += Rule(cls, "stroke", "ink");
+  for (const char* cls : {".tick", ".leader"}) out_ += Rule(cls, "stroke", "muted");
+  out_ += Rule(".cusp", "stroke", "rule");
+  for (const char* cls : {".text", ".dot"}) out_ += Rule(cls, "fill", "ink");
+  out_ += Rule(".halo", "stroke", "bg");
+  Append(out_, ".glyph-halo{fill:none;stroke-linecap:round;stroke-linejoin:round}\n");
+  for (const char* kind : {"hard", "soft", "minor"}) {
+    out_ += Rule((std::string(".") + kind).c_str(), "stroke", kind);
+  }
+  Append(out_, ".ring,.glyph,.tick,.cusp,.angle,.leader,.hard,.soft,.minor{fill:none;stroke-linecap:round}\n");
+  Append(out_, ".glyph{stroke-linejoin:round}\n");
+  Append(out_, ".ring,.cusp,.leader,.tick{stroke-width:", Num(layout_.thinStroke), "px}\n");
+  Append(out_, ".ring.main{stroke-width:", Num(layout_.stroke), "px}\n");
+  Append(out_, ".angle{stroke-width:", Num(layout_.heavyStroke), "px}\n");
+  Append(out_, ".tick.t5{stroke-width:", Num(layout_.stroke * 0.8), "px}\n");
+  Append(out_, ".tick.t10{stroke-width:", Num(layout_.stroke), "px}\n");
+  Append(out_, ".hard,.soft,.minor{stroke-width:", Num(layout_.stroke), "px}\n");
+  Append(out_, ".soft{stroke-dasharray:", Num(0.012 * side), " ", Num(0.005 * side), "}\n");
+  Append(out_, ".minor{stroke-dasharray:", Num(0.003 * side), " ", Num(0.005 * side), "}\n");
+  Append(out_, ".text{font-family:'DejaVu Sans',Verdana,sans-serif;stroke:none}\n");
+  Append(out_, ".text.bold{font-weight:bold}\n");
+  Append(out_, ".halo{stroke-width:", Num(layout_.stroke * 1.5), "px;stroke-linejoin:round;paint-order:stroke}\n");
+  out_ += "</style>\n";
+}
+
+void Writer::Line(WheelXY a, WheelXY b, const char* cls) {
+  Append(out_, "<line class=\"", cls, "\" x1=\"", Num(a.x), "\" y1=\"", Num(a.y), "\" x2=\"", Num(b.x), "\" y2=\"",
+         Num(b.y), "\"/>\n");
+}
+
+void Writer::Polyline(const std::vector<WheelXY>& points, const char* cls) {
+  Append(out_, "<polyline class=\"", cls, "\" points=\"");
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    Append(out_, i == 0 ? "" : " ", Num(points[i].x), ",", Num(points[i].y));
+  }
+  out_ += "\"/>\n";
+}
+
+void Writer::GlyphAt(int glyphId, const WheelBox& box, bool halo) {
+  const auto glyph = FitGlyph(glyphId, box.cx, box.cy, box.halfWidth, box.halfHeight);
+  if (!glyph) return;
+  // The halo, in the page's colour, keeps the lines beneath from running into the glyph.
+  if (halo) {
+    Append(out_, "<path class=\"halo glyph-halo\" stroke-width=\"", Num(glyph->penWidth + 2.0 * layout_.stroke),
+           "\" d=\"", glyph->pathData, "\"/>\n");
+  }
+  Append(out_, "<path class=\"glyph\" stroke-width=\"", Num(glyph->penWidth), "\" d=\"", glyph->pathData, "\"/>\n");
+  for (const FittedDot& dot : glyph->dots) {
+    Append(out_, "<circle class=\"dot\" cx=\"", Num(dot.cx), "\" cy=\"", Num(dot.cy), "\" r=\"", Num(dot.r), "\"/>\n");
+  }
+}
+
+void Writer::Label(const WheelLabel& label) {
+  if (label.glyphId != 0) {
+    GlyphAt(label.glyphId, label.box,
+            label.kind != WheelLabelKind::ZodiacSign && label.kind != WheelLabelKind::TableText);
+    return;
+  }
+  const bool bold = label.kind == WheelLabelKind::AngleName;
+  const bool halo = label.kind != WheelLabelKind::TableText;
+  const double x = label.startAligned ? label.box.cx - label.box.halfWidth : label.box.cx;
+  Append(out_, "<text class=\"text", bold ? " bold" : "", halo ? " halo" : "", "\" x=\"", Num(x), "\" y=\"",
+         Num(label.box.cy + 0.365 * label.fontPx), "\" font-size=\"", Num(label.fontPx), "\"",
+         label.startAligned ? "" : " text-anchor=\"middle\"", ">", EscapeXml(label.text), "</text>\n");
+}
+
+void Writer::Zodiac() {
+  const double ro = layout_.zodiacOuter;
+  const double ri = layout_.zodiacInner;
+  static constexpr const char* kSignNames[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                               "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+  out_ += "<g class=\"zodiac\">\n";
+  for (const ZodiacSector& s : layout_.signs) {
+    const WheelXY a = At(ro, s.fromDirectionDeg);
+    const WheelXY b = At(ro, s.toDirectionDeg);
+    const WheelXY c = At(ri, s.toDirectionDeg);
+    const WheelXY d = At(ri, s.fromDirectionDeg);
+    // Counterclockwise on the screen is the negative sweep in SVG's downward y.
+    Append(out_, "<g data-sign=\"", kSignNames[s.sign], "\"><title>", kSignNames[s.sign], "</title><path class=\"",
+           kElements[s.sign % 4], "\" d=\"M", Num(a.x), " ", Num(a.y), "A", Num(ro), " ", Num(ro), " 0 0 0 ", Num(b.x),
+           " ", Num(b.y), "L", Num(c.x), " ", Num(c.y), "A", Num(ri), " ", Num(ri), " 0 0 1 ", Num(d.x), " ", Num(d.y),
+           "Z\"/>\n");
+    GlyphAt(s.glyph.glyphId, s.glyph.box, false);
+    out_ += "</g>\n";
+  }
+  for (const ZodiacSector& s : layout_.signs) Line(At(ri, s.fromDirectionDeg), At(ro, s.fromDirectionDeg), "ring");
+  for (const WheelTick& t : layout_.ticks) {
+    Line(t.from, t.to, t.everyDeg == 10 ? "tick t10" : t.everyDeg == 5 ? "tick t5" : "tick");
+  }
+  for (const double r : {ro, ri}) {
+    Append(out_, "<circle class=\"ring main\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y),
+           "\" r=\"", Num(r), "\"/>\n");
+  }
+  out_ += "</g>\n";
+}
+
+void Writer::Houses() {
+  out_ += "<g class=\"houses\">\n";
+  for (const PlacedCusp& c : layout_.cusps) Line(c.lineFrom, c.lineTo, c.angle ? "angle" : "cusp");
+  Append(out_, "<circle class=\"ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
+         Num(layout_.houseOuter), "\"/>\n");
+  for (const WheelLabel& n : layout_.houseNumbers) Label(n);
+  for (const PlacedCusp& c : layout_.cusps) {
+    Append(out_, "<g data-cusp=\"", std::to_string(c.house), "\" data-longitude=\"", Num(c.longitude), "\"><title>",
+           EscapeXml(c.tapText), "</title>\n");
+    Line(c.outerFrom, c.outerTo, c.angle ? "angle" : "cusp");
+    if (!c.leader.empty()) Polyline(c.leader, "leader");
+    for (const WheelLabel& l : c.labels) Label(l);
+    out_ += "</g>\n";
+  }
+  out_ += "</g>\n";
+}
+
+void Writer::Aspects() {
+  // The centre names the chart.
+  Append(out_, "<circle class=\"face ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
+         Num(layout_.aspectRadius), "\"><title>", EscapeXml(layout_.centreTitle), "</title></circle>\n");
+  out_ += "<g class=\"aspects\">\n";
+  for (const WheelAspect& a : layout_.aspects) {
+    const std::string kind(AspectKindName(a.kind));
+    char orb[32];
+    std::snprintf(orb, sizeof orb, "%d\u00b0%02d\u2032", static_cast<int>(a.orbDeg),
+                  static_cast<int>(std::lround((a.orbDeg - std::floor(a.orbDeg)) * 60.0)) % 60);
+    Append(out_, "<line class=\"", kind, "\" data-aspect=\"", Num(a.angleDeg), "\" data-bodies=\"", BodyKey(a.a), " ",
+           BodyKey(a.b), "\" x1=\"", Num(a.from.x), "\" y1=\"", Num(a.from.y), "\" x2=\"", Num(a.to.x), "\" y2=\"",
+           Num(a.to.y), "\"><title>", BodyLabel(a.a), " ", AspectName(a.angleDeg), " ", BodyLabel(a.b), ", orb ", orb,
+           "</title></line>\n");
+  }
+  out_ += "</g>\n";
+}
+
+void Writer::Bodies() {
+  out_ += "<g class=\"bodies\">\n";
+  for (const PlacedBody& b : layout_.bodies) {
+    char longitude[32];
+    std::snprintf(longitude, sizeof longitude, "%.4f", b.longitude);
+    Append(out_, "<g class=\"body\" data-body=\"", BodyKey(b.id), "\" data-longitude=\"", longitude,
+           b.retrograde ? "\" data-retrograde=\"true" : "", "\"><title>", EscapeXml(b.tapText), "</title>\n");
+    Line(b.tickFrom, b.tickTo, "angle");
+    if (!b.leader.empty()) Polyline(b.leader, "leader");
+    for (const WheelLabel& l : b.labels) Label(l);
+    out_ += "</g>\n";
+  }
+  out_ += "</g>\n";
+}
+
+void Writer::Table() {
+  if (layout_.table.empty()) return;
+  out_ += "<g class=\"table\">\n";
+  for (const TableRow& row : layout_.table) {
+    Append(out_, "<g data-body=\"", BodyKey(row.id), "\"><title>", EscapeXml(row.tapText), "</title>\n");
+    for (const WheelLabel& l : row.labels) Label(l);
+    out_ += "</g>\n";
+  }
+  out_ += "</g>\n";
+}
+
+std::string Writer::Document() {
+  const std::string w = Num(layout_.width);
+  const std::string h = Num(layout_.height);
+  Append(out_, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", w,
+         "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ", h, "\" class=\"caelix-wheel\" data-theme=\"",
+         ThemeName(theme_), "\">\n");
+  Style();
+  Append(out_, "<rect class=\"bg\" width=\"", w, "\" height=\"", h, "\"/>\n<g class=\"header\">\n");
+  for (const HeaderLine& line : layout_.header) {
+    Append(out_, "<text class=\"text", line.bold ? " bold" : "", "\" x=\"", Num(line.baseline.x), "\" y=\"",
+           Num(line.baseline.y), "\" font-size=\"", Num(line.fontPx), "\">", EscapeXml(line.text), "</text>\n");
+  }
+  out_ += "</g>\n";
+  Zodiac();
+  Aspects();
+  Houses();
+  Bodies();
+  Table();
+  out_ += "</svg>\n";
+  return std::move(out_);
+}
+
+}  // namespace
+
+std::optional<WheelTheme> ParseWheelTheme(std::string_view word) {
+  std::string lower(word);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower == "light") return WheelTheme::Light;
+  if (lower == "dark") return WheelTheme::Dark;
+  if (lower == "print") return WheelTheme::Print;
+  return std::nullopt;
+}
+
+std::string ModernWheelSvg(const ModernWheelLayout& layout, WheelTheme theme) {
+  return Writer(layout, theme).Document();
+}
+
+}  // namespace caelix

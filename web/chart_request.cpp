@@ -18,6 +18,11 @@ constexpr ChartParam kChartParams[] = {
     {"date", &ChartOptions::date},    {"time", &ChartOptions::time},     {"lon", &ChartOptions::longitude},
     {"lat", &ChartOptions::latitude}, {"houses", &ChartOptions::houses},
 };
+// The wheel's options of a picture request, by the names of `caelix chart`'s options.
+constexpr ChartParam kPictureParams[] = {
+    {"style", &ChartOptions::style},     {"theme", &ChartOptions::theme}, {"points", &ChartOptions::points},
+    {"aspects", &ChartOptions::aspects}, {"name", &ChartOptions::name},
+};
 constexpr std::string_view kEngineParam = "engine";
 constexpr std::string_view kSizeParam = "size";
 
@@ -25,7 +30,10 @@ std::string ParamNames(bool withSize) {
   std::string names;
   for (const ChartParam& p : kChartParams) names.append(names.empty() ? "" : ", ").append(p.name);
   names.append(", ").append(kEngineParam);
-  if (withSize) names.append(", ").append(kSizeParam);
+  if (withSize) {
+    names.append(", ").append(kSizeParam);
+    for (const ChartParam& p : kPictureParams) names.append(", ").append(p.name);
+  }
   return names;
 }
 
@@ -44,6 +52,8 @@ RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, 
   RequestResult<ChartRequest> result;
   ChartRequest request;
   request.options.storedDefaults = false;
+  // A picture is drawn (the wheel's options are taken) but never written to a file.
+  if (withSize) request.options.svgFile = std::string();
   bool sizeSeen = false;
   bool engineSeen = false;
   auto refuse = [&result](std::string_view parameter, std::string message) {
@@ -59,7 +69,7 @@ RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, 
         return refuse(p.name, "the side in pixels, a whole number from " + std::to_string(kMinSvgSize) + " to " +
                                   std::to_string(kMaxSvgSize));
       }
-      request.size = *size;
+      request.options.pictureSize = *size;
       continue;
     }
     if (p.name == kEngineParam) {
@@ -77,6 +87,9 @@ RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, 
     const ChartParam* known = nullptr;
     for (const ChartParam& c : kChartParams) {
       if (c.name == p.name) known = &c;
+    }
+    for (const ChartParam& c : kPictureParams) {
+      if (withSize && c.name == p.name) known = &c;
     }
     if (known == nullptr) return refuse(p.name, "not a parameter here; these are: " + ParamNames(withSize));
     std::optional<std::string>& option = request.options.*(known->option);

@@ -26,12 +26,11 @@ struct ParamError {
   std::string message;
 };
 
-// What the chart endpoints take: the chart options (the engine among them, checked) and, for the
-// pictures, the side in pixels.
+// What the chart endpoints take: the chart options, the engine among them (checked), and for the
+// pictures the wheel's options (size, style, theme, points, aspects, name).
 struct ChartRequest {
   ChartOptions options;
   Engine engine = Engine::Precise;
-  int size = kDefaultSvgSize;
 };
 
 template <typename T>
@@ -41,10 +40,11 @@ struct RequestResult {
 };
 
 // Returns the request the parameters make: each chart parameter (date, time, lon, lat, houses,
-// engine) into the option of the same name, size too when withSize. An unknown or repeated name, an
+// engine) into the option of the same name; for a picture (withPicture) also size, style, theme,
+// points, aspects and name, as `caelix chart --svg` takes them. An unknown or repeated name, an
 // engine or a size out of their choices are refused; the other values are checked later, by
-// ResolveChartRequest.
-RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withSize);
+// ResolveChartRequest and ResolvePictureOptions.
+RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withPicture);
 
 // Returns the chart input of a request as `caelix chart` resolves its options: a missing date or
 // time is now's (UT), a missing place or house system the built-in default; no file is read. A

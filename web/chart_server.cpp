@@ -7,8 +7,10 @@
 
 #include "chart/compute_chart.h"
 #include "chart/precise_chart.h"
+#include "cli/chart_command.h"
 #include "cli/chart_json.h"
 #include "cli/chart_svg.h"
+#include "platform/png_raster.h"
 #include "web/assets.h"
 #include "web/chart_request.h"
 #include "web/json_replies.h"
@@ -48,10 +50,10 @@ void ReplyParamError(httplib::Response& res, const ParamError& error) {
   res.set_content(ParamErrorJson(error), kJsonType);
 }
 
-// The chart a request asks for and the side of its picture, or nothing after answering 400.
+// The chart a request asks for and the options of its picture, or nothing after answering 400.
 struct RequestedChart {
   Chart chart;
-  int size;
+  WheelPictureOptions picture;
 };
 std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httplib::Response& res, bool withSize) {
   const auto params = RequestParameters(req);
@@ -69,7 +71,13 @@ std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httpli
     ReplyParamError(res, input.error);
     return std::nullopt;
   }
-  return RequestedChart{ComputeChartWith(request.value->engine, *input.value), request.value->size};
+  std::string error;
+  const auto picture = ResolvePictureOptions(request.value->options, error);
+  if (!picture) {
+    ReplyParamError(res, ParamErrorFromCommandLine(error));
+    return std::nullopt;
+  }
+  return RequestedChart{ComputeChartWith(request.value->engine, *input.value), *picture};
 }
 
 void ChartJsonHandler(const httplib::Request& req, httplib::Response& res) {
@@ -81,7 +89,20 @@ void ChartJsonHandler(const httplib::Request& req, httplib::Response& res) {
 void ChartSvgHandler(const httplib::Request& req, httplib::Response& res) {
   const auto chart = ChartOfRequest(req, res, true);
   if (!chart) return;
-  res.set_content(ChartWheelSvg(chart->chart.input, chart->chart.slots, chart->size), kSvgType);
+  res.set_content(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), kSvgType);
+}
+
+void ChartPngHandler(const httplib::Request& req, httplib::Response& res) {
+  const auto chart = ChartOfRequest(req, res, true);
+  if (!chart) return;
+  std::string error;
+  const auto png = RenderSvgToPng(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), error);
+  if (!png) {
+    res.status = 500;
+    res.set_content(StatusJson(500, "the wheel could not be rendered: " + error), kJsonType);
+    return;
+  }
+  res.set_content(*png, "image/png");
 }
 
 // The page and its files; "/" is the page itself.
@@ -97,7 +118,8 @@ void AssetHandler(const httplib::Request& req, httplib::Response& res) {
 
 // Answers a method the path does not take: 405 naming the ones it does, or 404 for an unknown path.
 void WrongMethodHandler(const httplib::Request& req, httplib::Response& res) {
-  const bool chartPath = req.path == "/api/v1/chart" || req.path == "/api/v1/chart.svg";
+  const bool chartPath =
+      req.path == "/api/v1/chart" || req.path == "/api/v1/chart.svg" || req.path == "/api/v1/chart.png";
   const bool known = chartPath || req.path == "/" || req.path == "/healthz" || FindAsset(req.path) != nullptr;
   if (!known) {
     res.status = 404;
@@ -156,6 +178,8 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
   s.Post("/api/v1/chart", ChartJsonHandler);
   s.Get(R"(/api/v1/chart\.svg)", ChartSvgHandler);
   s.Post(R"(/api/v1/chart\.svg)", ChartSvgHandler);
+  s.Get(R"(/api/v1/chart\.png)", ChartPngHandler);
+  s.Post(R"(/api/v1/chart\.png)", ChartPngHandler);
   s.Get(".*", AssetHandler);
   s.Post(".*", WrongMethodHandler);
   s.Put(".*", WrongMethodHandler);

@@ -24,7 +24,8 @@ int WebRequestTarget(const std::uint8_t* data, std::size_t size) {
   if (!params.value) return refused(params.error);
   const auto request = ChartRequestFromParams(*params.value, withSize);
   if (!request.value) return refused(request.error);
-  CAELIX_FUZZ_REQUIRE(request.value->size >= kMinSvgSize && request.value->size <= kMaxSvgSize);
+  const std::optional<int> side = request.value->options.pictureSize;
+  CAELIX_FUZZ_REQUIRE(!side || (*side >= kMinSvgSize && *side <= kMaxSvgSize));
   CAELIX_FUZZ_REQUIRE(!request.value->options.storedDefaults);
   const auto input = ResolveChartRequest(*request.value, UtcDateTime{2006, 2, 28, 17, 5, 0});
   if (!input.value) return refused(input.error);

@@ -20,7 +20,8 @@ TEST(ChartRequest, EachParameterFillsTheOptionOfItsName) {
   EXPECT_EQ("50.083", o.latitude);
   EXPECT_EQ("K", o.houses);
   EXPECT_FALSE(o.storedDefaults);
-  EXPECT_EQ(kDefaultSvgSize, r.value->size);
+  EXPECT_FALSE(o.pictureSize);
+  EXPECT_FALSE(o.svgFile) << "a chart request draws no picture";
   EXPECT_EQ(Engine::Precise, r.value->engine);
   const auto classic = ChartRequestFromParams({{"engine", "classic"}}, false);
   ASSERT_TRUE(classic.value);
@@ -45,6 +46,8 @@ TEST(ChartRequest, RefusesWhatTheCommandLineWouldNotTake) {
       {{{"size", "99999999999999999999"}}, true, "size", "whole number"},
       {{{"DATE", "2000-01-01"}}, false, "DATE", "not a parameter here"},
       {{{"engine", "fast"}}, false, "engine", "one of precise, classic"},
+      {{{"theme", "dark"}}, false, "theme", "not a parameter here"},
+      {{{"style", "modern"}, {"style", "classic"}}, true, "style", "more than once"},
       {{{"engine", ""}}, true, "engine", "one of precise, classic"},
       {{{"engine", "classic"}, {"engine", "classic"}}, false, "engine", "more than once"},
   };
@@ -64,7 +67,8 @@ TEST(ChartRequest, TakesTheSizeOfAPicture) {
   for (const auto& c : cases) {
     const auto r = ChartRequestFromParams({{"size", c.text}}, true);
     ASSERT_TRUE(r.value) << c.text << ": " << r.error.message;
-    EXPECT_EQ(c.size, r.value->size);
+    EXPECT_EQ(c.size, r.value->options.pictureSize);
+    EXPECT_EQ("", r.value->options.svgFile) << "a picture is drawn, never written";
   }
 }
 

@@ -90,6 +90,23 @@ TEST_F(ChartServerTest, WheelSvgIsTheCommandLinesAtEachSize) {
   }
 }
 
+TEST_F(ChartServerTest, WheelPngIsRenderedAtTheSizeAsked) {
+  auto client = server_->Client();
+  for (const char* query :
+       {"date=2000-01-01&time=12:00&size=200", "date=2000-01-01&time=12:00&style=classic&size=100"}) {
+    const auto res = client->Get((std::string("/api/v1/chart.png?") + query).c_str());
+    ASSERT_TRUE(res);
+    ASSERT_EQ(200, res->status) << res->body;
+    EXPECT_EQ("image/png", res->get_header_value("Content-Type"));
+    ASSERT_GT(res->body.size(), 24u);
+    EXPECT_EQ(0, res->body.compare(0, 8, "\x89PNG\r\n\x1a\n")) << query;
+    // The IHDR width, big-endian at byte 16.
+    const auto* b = reinterpret_cast<const unsigned char*>(res->body.data());
+    const unsigned width = (b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19];
+    EXPECT_EQ(std::string(query).ends_with("size=100") ? 100u : 200u, width) << query;
+  }
+}
+
 TEST_F(ChartServerTest, BadValuesGet400WithTheCommandLinesReason) {
   // Each bad value as an option of `caelix chart` and as a parameter of the API.
   const struct {
@@ -152,6 +169,9 @@ TEST_F(ChartServerTest, EveryErrorHasItsStatusAndAJsonBody) {
       {"GET", "/api/v1/chart?engine=classic&engine=precise", "", 400, "engine"},
       {"GET", "/api/v1/chart.svg?size=40", "", 400, "size"},
       {"POST", "/api/v1/chart.svg", R"({"size": 9000})", 400, "size"},
+      {"GET", "/api/v1/chart.svg?theme=neon", "", 400, "theme"},
+      {"GET", "/api/v1/chart.png?style=classic&theme=dark", "", 400, "theme"},
+      {"PUT", "/api/v1/chart.png", "", 405, nullptr},
       {"GET", "/api/v1/chart?lat=%00", "", 400, "lat"},
       {"GET", "/api/v1/chart?lat=%ff%c3", "", 400, "lat"},
       {"GET", "/api/v1/chart?%ff=1", "", 400, "\xef\xbf\xbd"},

@@ -35,6 +35,10 @@ REQUESTS = [
     ('POST', '/api/v1/chart.svg', '{"date": "2000-01-01", "size": 300}'),
     ('POST', '/api/v1/chart.svg', '{"size": "big"}'),
     ('POST', '/api/v1/chart.svg', '{"date": "' + 'x' * 70000 + '"}'),
+    ('GET', '/api/v1/chart.png?date=2000-01-01&time=12:00&size=120', None),
+    ('GET', '/api/v1/chart.png?size=1', None),
+    ('POST', '/api/v1/chart.png', '{"date": "2000-01-01", "size": 100}'),
+    ('POST', '/api/v1/chart.png', '{"date": "' + 'x' * 70000 + '"}'),
 ]
 
 

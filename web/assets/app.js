@@ -76,10 +76,15 @@ function showWheel(svgText) {
   $('wheel').replaceChildren(svg);
 }
 
+// The innermost element under the pointer that carries a title names it.
 function nameUnderPointer(event) {
-  const titled = event.target.closest('rect, g, path, text, circle');
-  const title = titled && titled.querySelector(':scope > title');
-  if (title) $('status').textContent = title.textContent;
+  for (let e = event.target; e && e !== event.currentTarget; e = e.parentElement) {
+    const title = e.querySelector(':scope > title');
+    if (title) {
+      $('status').textContent = title.textContent;
+      return;
+    }
+  }
 }
 
 async function fetchChecked(url) {

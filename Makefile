@@ -6,7 +6,7 @@ BUILD_DIR := build
 SHARED_EPHE ?=
 EPHE_OPTION := $(if $(SHARED_EPHE),-DCAELIX_SHARED_EPHE=$(abspath $(SHARED_EPHE)))
 
-.PHONY: all bootstrap configure build run test install bench accuracy accuracy-reference tables series outer-planets atlas sanitize fuzz format tidy clean
+.PHONY: all bootstrap configure build run test install bench load accuracy accuracy-reference tables series outer-planets atlas sanitize fuzz format tidy clean
 
 all: build
 
@@ -36,6 +36,12 @@ bench: build
 	@cmake --build --preset $(PRESET) --target caelix_bench caelix_libm_census
 	@./$(BUILD_DIR)/bench/caelix_bench
 	@./$(BUILD_DIR)/bench/caelix_libm_census
+
+# caelix serve under wrk: requests per second and latency against caelix batch, then a soak of good
+# and bad requests mixed (docs/performance.md). LOAD_SECONDS per run.
+LOAD_SECONDS ?= 10
+load: build
+	@tools/serve-load/load_test.sh ./$(BUILD_DIR)/caelix $(LOAD_SECONDS)
 
 # Recomputes the committed table series (astro/tables/) with the Swiss Ephemeris.
 tables: configure
@@ -72,7 +78,7 @@ sanitize: bootstrap
 # Each libFuzzer target (tests/fuzz/) for FUZZ_SECONDS, seeded with the committed corpus; what
 # the fuzzer finds beyond it stays in build-fuzz/corpus, a crashing input in build-fuzz/artifacts.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := house_file place_file history_file edit_texts chart_arguments batch_row batch_input
+FUZZ_TARGETS := house_file place_file history_file edit_texts chart_arguments batch_row batch_input web_request
 fuzz: bootstrap
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz

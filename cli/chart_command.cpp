@@ -149,10 +149,12 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
   in.longitude = kDefaultLongitude;
   in.latitude = kDefaultLatitude;
   in.houseIndex = 0;
-  const auto folder = options.dataDir ? std::optional<std::filesystem::path>(*options.dataDir) : DefaultDataFolder();
-  if (folder) {
-    LoadPlace(*folder, in.longitude, in.latitude);
-    LoadHouseIndex(*folder, in.houseIndex);
+  if (options.storedDefaults) {
+    const auto folder = options.dataDir ? std::optional<std::filesystem::path>(*options.dataDir) : DefaultDataFolder();
+    if (folder) {
+      LoadPlace(*folder, in.longitude, in.latitude);
+      LoadHouseIndex(*folder, in.houseIndex);
+    }
   }
 
   auto fail = [&error](const char* option, const std::string& why) {

@@ -27,6 +27,7 @@ struct ChartOptions {
   std::optional<std::string> resolve;  // earlier or later: the reading of a repeated or skipped time
   std::optional<std::string> page;     // positions, elements, quadruplicity, aspects or all
   std::optional<std::string> dataDir;  // the stored files' folder; by default DefaultDataFolder()
+  bool storedDefaults = true;          // false: no file is read, a missing place or house system is the default
   bool json = false;
   std::optional<std::string> svgFile;  // also write the wheel there as SVG
   std::optional<std::string> pngFile;  // also write the wheel there as PNG
@@ -44,7 +45,8 @@ struct ChartOptions {
 CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options);
 
 // Returns the chart input the options ask for: each missing value as the main dialog opens
-// (the clock's UT, then the stored place and house system of the data folder, else the defaults). With
+// (the clock's UT, then the stored place and house system of the data folder, else the defaults;
+// only the defaults without storedDefaults). With
 // --place or --tz, --date and --time are the local clock and are converted to UT (ResolveBirthData),
 // and birth, when given, receives what was done. On a bad value, returns nothing and sets error to
 // one line naming the option and what it accepts.

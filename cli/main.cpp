@@ -1,4 +1,4 @@
-// caelix: natal charts from the command line (chart, batch) and in desktop windows (gui).
+// caelix: natal charts from the command line (chart, batch), in desktop windows (gui) and over HTTP (serve).
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -15,6 +15,7 @@
 #include "cli/version.h"
 #include "cli/places_command.h"
 #include "platform/descriptor_streams.h"
+#include "web/serve_command.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   CLI::App* batch = caelix::AddBatchCommand(app, batchOptions);
   caelix::GuiOptions guiOptions;
   CLI::App* gui = caelix::AddGuiCommand(app, guiOptions);
+  caelix::ServeOptions serveOptions;
+  CLI::App* serve = caelix::AddServeCommand(app, serveOptions);
   caelix::CompletionOptions completionOptions;
   CLI::App* completion = caelix::AddCompletionCommand(app, completionOptions);
   caelix::PlacesOptions placesOptions;
@@ -71,6 +74,7 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
   if (chart->parsed()) return caelix::RunChartCommand(chartOptions, out, std::cerr);
   if (batch->parsed()) return caelix::RunBatchCommand(batchOptions, in, out, std::cerr);
   if (gui->parsed()) return caelix::RunGuiCommand(guiOptions, std::cerr);
+  if (serve->parsed()) return caelix::RunServeCommand(serveOptions, out, std::cerr);
   if (completion->parsed()) return caelix::RunCompletionCommand(completionOptions, app, out);
   if (places->parsed()) return caelix::RunPlacesCommand(placesOptions, out, std::cerr);
   return 2;

@@ -9,6 +9,7 @@ packages=(
   libcli11-dev rapidjson-dev nlohmann-json3-dev
   libfltk1.3-dev librsvg2-dev fonts-dejavu-core
   liberfa-dev libsleef-dev
+  libcpp-httplib-dev chromium chromium-driver python3-selenium python3-jsonschema wrk
   libswe-dev swe-basic-data
   libhowardhinnant-date-dev tzdata iso-codes
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin

@@ -61,7 +61,7 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
     const char* line;
     std::set<std::string> want;
   } cases[] = {
-      {"caelix ", {"chart", "batch", "places", "gui", "completion", "--help", "-h", "--version"}},
+      {"caelix ", {"chart", "batch", "places", "gui", "serve", "completion", "--help", "-h", "--version"}},
       {"caelix c", {"chart", "completion"}},
       {"caelix --v", {"--version"}},
       {"caelix chart --h", {"--houses", "--help"}},
@@ -75,6 +75,7 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
       {"caelix batch --", {"--help", "--threads", "--pages", "--engine"}},
       {"caelix gui --", {"--help", "--data-dir", "--scale", "--engine"}},
       {"caelix completion ", {"bash", "zsh"}},
+      {"caelix serve --", {"--help", "--port", "--bind", "--threads"}},
   };
   for (const auto& c : cases) {
     const auto got = BashOffers(script, c.line, t.Path());

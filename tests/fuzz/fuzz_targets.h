@@ -25,6 +25,8 @@ int ChartArgumentsTarget(const std::uint8_t* data, std::size_t size);
 int BatchRowTarget(const std::uint8_t* data, std::size_t size);
 // `caelix batch`: the bytes as its whole standard input.
 int BatchInputTarget(const std::uint8_t* data, std::size_t size);
+// `caelix serve`: the bytes as a chart request's JSON body (the first byte chooses a picture's).
+int WebRequestTarget(const std::uint8_t* data, std::size_t size);
 
 struct NamedTarget {
   std::string_view name;  // also the folder of its corpus
@@ -34,7 +36,7 @@ struct NamedTarget {
 inline constexpr NamedTarget kTargets[] = {
     {"house_file", HouseFileTarget},   {"place_file", PlaceFileTarget},           {"history_file", HistoryFileTarget},
     {"edit_texts", EditTextsTarget},   {"chart_arguments", ChartArgumentsTarget}, {"batch_row", BatchRowTarget},
-    {"batch_input", BatchInputTarget},
+    {"batch_input", BatchInputTarget}, {"web_request", WebRequestTarget},
 };
 
 // Reports a broken check: aborts under libFuzzer, throws in the corpus replay.

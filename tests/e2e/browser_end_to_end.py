@@ -1,0 +1,136 @@
+"""The chart page end to end in Debian's chromium, headless, driven through chromedriver (selenium).
+
+A person's way through the page: type the birth data, pick the town among the suggestions, draw
+the chart, see the wheel and the positions table, point at a symbol and read its name; then open
+an address that carries the inputs and see its chart drawn directly. Screenshots go to the folder
+given. Exit 77 (skipped) when chromium, chromedriver or selenium is missing.
+
+Usage: browser_end_to_end.py CAELIX SCREENSHOT_DIR
+"""
+import os
+import shutil
+import sys
+import tempfile
+import urllib.parse
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'web'))
+from serving import Serving  # noqa: E402
+
+CHROMIUM = '/usr/bin/chromium'
+CHROMEDRIVER = '/usr/bin/chromedriver'
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.support import expected_conditions as ec
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError:
+    print('skipped: python3-selenium is not installed')
+    sys.exit(77)
+
+
+def browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = CHROMIUM
+    for arg in ('--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                '--disable-dev-shm-usage', f'--user-data-dir={profile}', '--window-size=1280,1400'):
+        options.add_argument(arg)
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+
+
+def type_into(driver, field, text):
+    box = driver.find_element(By.ID, field)
+    box.clear()
+    box.send_keys(text)
+
+
+def wait_for_chart(driver, wait):
+    wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#wheel svg')))
+    rows = driver.find_elements(By.CSS_SELECTOR, '#positions tbody tr')
+    assert len(rows) >= 30, f'{len(rows)} rows in the positions table'
+    return rows
+
+
+def check_no_page_errors(driver):
+    """No script error, no refused resource; the 400 answers the test asks for are not errors."""
+    severe = [e for e in driver.get_log('browser') if e['level'] == 'SEVERE' and 'status of 400' not in e['message']]
+    assert not severe, f'the page logged errors: {severe}'
+
+
+def main():
+    caelix, shots = sys.argv[1], sys.argv[2]
+    for tool in (CHROMIUM, CHROMEDRIVER):
+        if not os.access(tool, os.X_OK):
+            print(f'skipped: {tool} is not installed')
+            return 77
+    os.makedirs(shots, exist_ok=True)
+    profile = tempfile.mkdtemp(prefix='caelix-chromium-')
+    try:
+        with Serving(caelix) as server:
+            driver = browser(profile)
+            try:
+                wait = WebDriverWait(driver, 20)
+                driver.get(server.url)
+                type_into(driver, 'name', 'Ada')
+                type_into(driver, 'date', '1985-07-14')
+                type_into(driver, 'time', '09:20')
+                type_into(driver, 'lon', '-3.7038')
+                type_into(driver, 'lat', '40.4168')
+                driver.find_element(By.ID, 'draw').click()
+                rows = wait_for_chart(driver, wait)
+                first = rows[0].find_elements(By.TAG_NAME, 'td')
+                assert first[0].text == 'So Sun', first[0].text
+                assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Ada'
+                for page in ('elements', 'modalities', 'aspects'):
+                    assert driver.find_element(By.ID, page).text.strip(), f'the {page} are empty'
+                # The address now carries the inputs.
+                query = urllib.parse.parse_qs(urllib.parse.urlparse(driver.current_url).query)
+                assert query['date'] == ['1985-07-14'] and query['lon'] == ['-3.7038'], driver.current_url
+
+                # Pointing at a symbol names it in the status line: the Sun, then the Moon.
+                status = driver.find_element(By.ID, 'status')
+                titles = driver.find_elements(By.CSS_SELECTOR, '#wheel svg title')
+                assert titles, 'the wheel has no named symbols'
+                for starts in ('So 2', 'Mo 0'):
+                    area = next(t for t in titles if t.get_attribute('textContent').startswith(starts))
+                    area = area.find_element(By.XPATH, '..')
+                    ActionChains(driver).move_to_element(area).perform()
+                    try:
+                        wait.until(lambda d: status.text.startswith(starts))
+                    except Exception:
+                        raise AssertionError(f"status {status.text!r}, pointing at {starts!r}")
+                driver.save_screenshot(os.path.join(shots, 'browser_chart.png'))
+
+                # A bad value is named under the form and the chart goes.
+                type_into(driver, 'lat', '95')
+                driver.find_element(By.ID, 'draw').click()
+                error = driver.find_element(By.ID, 'error')
+                wait.until(lambda d: error.is_displayed())
+                assert error.text.startswith('lat: '), error.text
+                assert driver.find_element(By.ID, 'lat').get_attribute('aria-invalid') == 'true'
+                check_no_page_errors(driver)
+
+                # An address with the inputs draws its chart when opened.
+                params = {'name': 'Link', 'date': '2000-01-01', 'time': '12:00', 'lon': '14.417', 'lat': '50.083',
+                          'houses': 'K'}
+                driver.get(server.url + '?' + urllib.parse.urlencode(params))
+                wait_for_chart(driver, wait)
+                assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Link'
+                assert driver.find_element(By.ID, 'houses').get_attribute('value') == 'K'
+                assert 'Koch' in driver.find_element(By.ID, 'chart-summary').text
+                driver.save_screenshot(os.path.join(shots, 'browser_link.png'))
+                check_no_page_errors(driver)
+            finally:
+                driver.quit()
+    finally:
+        shutil.rmtree(profile, ignore_errors=True)
+    print('the page drew both charts')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -90,10 +90,8 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
                    "~/.config/caelix)")
       ->check(CLI::Validator(CLI::ExistingDirectory).description(""))
       ->type_name(kFolderValue);
-  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")
-      ->type_name(kFileValue);
-  chart->add_option("--png", options.pngFile, "Also write the chart wheel to this file as PNG")
-      ->type_name(kFileValue);
+  chart->add_option("--svg", options.svgFile, "Also write the chart wheel to this file as SVG")->type_name(kFileValue);
+  chart->add_option("--png", options.pngFile, "Also write the chart wheel to this file as PNG")->type_name(kFileValue);
   chart->add_option("--size", options.pictureSize, "Side of the wheel in pixels, 64 to 8192 (default: 480)")
       ->transform(DecimalDigits())
       ->check(CLI::Range(kMinSvgSize, kMaxSvgSize));

@@ -38,7 +38,7 @@ struct ChartOptions {
   std::optional<std::string> aspects;  // the aspects it draws as lines
   std::optional<std::string> name;     // the name in its header
   bool table = false;                  // a table of positions beside it
-  std::string engine = "precise";     // "precise" or "classic"
+  std::string engine = "precise";      // "precise" or "classic"
 };
 
 // Adds the chart subcommand and its options to app; the options are written into options.

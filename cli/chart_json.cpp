@@ -8,13 +8,13 @@
 
 #include "astro/nutation.h"
 #include "chart/catalogue.h"
-#include "chart/precise_chart.h"
 #include "chart/chart_houses.h"
+#include "chart/precise_chart.h"
 #include "chart/zodiac.h"
 #include "cli/version.h"
+#include "places/clock_zone.h"
 #include "ui/pages/chart_aspects.h"
 #include "ui/pages/elements_page.h"
-#include "places/clock_zone.h"
 #include "ui/pages/page_list.h"
 #include "ui/pages/quadruplicity_page.h"
 

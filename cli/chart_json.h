@@ -13,11 +13,11 @@ inline constexpr int kJsonSchemaVersion = 1;
 
 // Returns one chart as one line of JSON (no line end), the layout docs/json.md describes: "id"
 // when given (a batch row's id column, the text as given), "schemaVersion", "caelixVersion",
-// "input", "engine" (the engine that computed it: "classic" or "precise"), "jdUT", "jde", "bodies" (slots 1 to 33 in BodyId order with their sign, house, motion
-// and the record's values), "houses" (the twelve cusps), "aspects", "counts" and, with withPages,
-// "pages" (the four texts exactly as the result dialog shows them, UTF-8 with "\r\n" line ends).
-// A value the chart does not have is null; numbers are the shortest text that reads back to the
-// same double. Written with RapidJSON's writer.
+// "input", "engine" (the engine that computed it: "classic" or "precise"), "jdUT", "jde", "bodies" (slots 1 to 33 in
+// BodyId order with their sign, house, motion and the record's values), "houses" (the twelve cusps), "aspects",
+// "counts" and, with withPages, "pages" (the four texts exactly as the result dialog shows them, UTF-8 with "\r\n" line
+// ends). A value the chart does not have is null; numbers are the shortest text that reads back to the same double.
+// Written with RapidJSON's writer.
 //
 // With birth (a local time converted, --tz or --place), after "input": "localTime" {"date",
 // "time" as given, "zone", "tzdataVersion", "abbreviation", "offsetSeconds", "offset" ("+02:00"),

@@ -12,8 +12,8 @@
 #include "cli/completion.h"
 #include "cli/echoed_text.h"
 #include "cli/gui_command.h"
-#include "cli/version.h"
 #include "cli/places_command.h"
+#include "cli/version.h"
 #include "platform/descriptor_streams.h"
 #include "web/serve_command.h"
 

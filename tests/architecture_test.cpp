@@ -84,7 +84,9 @@ TEST(Architecture, EachFolderIncludesOnlyItsLayerAndTheLayersBelow) {
       // Time zones, the atlas and the coordinate forms: front-end side, on the chart's calendar.
       {"places", {"chart/", "places/"}, false},
       {"app", {"chart/", "ui/dialogs/", "app/", "platform/", "places/"}, false},
-      {"cli", {"astro/", "chart/", "houses/", "ui/", "app/", "platform/", "places/", "cli/", "web/serve_command.h"}, false},
+      {"cli",
+       {"astro/", "chart/", "houses/", "ui/", "app/", "platform/", "places/", "cli/", "web/serve_command.h"},
+       false},
       // The program's entry (cli/main.cpp) also starts the web front end.
       {"web", {"astro/", "chart/", "houses/", "ui/", "app/", "platform/", "places/", "cli/", "web/"}, false},
   };

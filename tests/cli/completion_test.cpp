@@ -118,7 +118,9 @@ TEST(Completion, ZshGivesEachOptionItsDescriptionAndValues) {
       {"chart",
        "--houses=[House system\\: placidus, campanus, koch, P, C or K (default\\: stored)]:value:(placidus "
        "campanus koch P C K)"},
-      {"chart", "--time=[Time HH\\:MM\\[.fraction\\] or HH\\:MM\\:SS\\: UT, or the local clock with --tz or --place (default\\: now)]:value: "},
+      {"chart",
+       "--time=[Time HH\\:MM\\[.fraction\\] or HH\\:MM\\:SS\\: UT, or the local clock with --tz or --place (default\\: "
+       "now)]:value: "},
       {"chart", "--svg=[Also write the chart wheel to this file as SVG]:file:_files"},
       {"gui",
        "--scale=[Size of the windows, 0.5 to 8\\: at 1 a dialog unit is 1.75 screen pixels (default\\: "

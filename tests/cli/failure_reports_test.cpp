@@ -175,7 +175,7 @@ TEST(FailureReports, MinorPoints) {
     EXPECT_EQ(std::string::npos, r.out.find("-0.00")) << c[0];
   }
   const auto unknown = RunShell("$CAELIX charts");
-  EXPECT_EQ("caelix: 'charts' is not a command (chart, batch, gui, places; see caelix --help)\n", unknown.err);
+  EXPECT_EQ("caelix: 'charts' is not a command (chart, batch, gui, serve, places; see caelix --help)\n", unknown.err);
   const auto folder = RunShell(chart + " --data-dir /nonexistent/caelix");
   EXPECT_NE(std::string::npos, folder.err.find("--data-dir")) << folder.err;
 }

@@ -40,8 +40,8 @@ int Run(int argc, char** argv, std::istream& in, std::ostream& out) {
       "house cusps and tabulated bodies for a date, a time (UT, or the local clock of a zone or a town of the "
       "built-in atlas) and a place."};
   app.require_subcommand(1);
-  app.set_version_flag("--version", caelix::VersionText(),
-                       "Print the version and the data sets' versions and licences");
+  app.set_version_flag(
+      "--version", [] { return caelix::VersionText(); }, "Print the version and the data sets' versions and licences");
   caelix::ChartOptions chartOptions;
   CLI::App* chart = caelix::AddChartCommand(app, chartOptions);
   caelix::BatchOptions batchOptions;

@@ -83,23 +83,25 @@ void TextField(JsonWriter& w, std::string_view key, std::string_view text) {
   Text(w, text);
 }
 
-void WriteClock(JsonWriter& w, std::string_view key, const ClockTime& t) {
+// The "date" and "time" members of a clock reading, inside an open object.
+void WriteDateAndTime(JsonWriter& w, const ClockTime& t) {
   const std::string formatted = FormatClockTime(t);  // "YYYY-MM-DD HH:MM[:SS]"
   const std::size_t blank = formatted.rfind(' ');
-  Key(w, key);
-  w.StartObject();
   TextField(w, "date", std::string_view(formatted).substr(0, blank));
   TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+}
+
+void WriteClock(JsonWriter& w, std::string_view key, const ClockTime& t) {
+  Key(w, key);
+  w.StartObject();
+  WriteDateAndTime(w, t);
   w.EndObject();
 }
 
 void WriteBirthData(JsonWriter& w, const ResolvedBirthData& birth) {
-  const std::string formatted = FormatClockTime(birth.local);
-  const std::size_t blank = formatted.rfind(' ');
   Key(w, "localTime");
   w.StartObject();
-  TextField(w, "date", std::string_view(formatted).substr(0, blank));
-  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  WriteDateAndTime(w, birth.local);
   TextField(w, "zone", birth.zoneName);
   TextField(w, "tzdataVersion", TzdataVersion());
   TextField(w, "abbreviation", birth.reading.abbreviation);

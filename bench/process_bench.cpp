@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,15 @@
 
 namespace caelix {
 namespace {
+
+// A fresh empty folder for the stored files, made once per benchmark run.
+const std::string& DataDir() {
+  static const std::string dir = [] {
+    std::string pattern = "/tmp/caelix-bench-XXXXXX";
+    return std::string(mkdtemp(pattern.data()) ? pattern : "/tmp");
+  }();
+  return dir;
+}
 
 // Runs caelix with the arguments after argv[0] until the state stops, its output to /dev/null.
 void RunProcess(benchmark::State& state, std::vector<std::string> args) {
@@ -34,14 +44,14 @@ void RunProcess(benchmark::State& state, std::vector<std::string> args) {
 }
 
 void BM_ChartProcess(benchmark::State& state) {
-  RunProcess(state, {"chart", "--date", "2006-02-28", "--time", "17:42.5", "--data-dir", "/nonexistent"});
+  RunProcess(state, {"chart", "--date", "2006-02-28", "--time", "17:42.5", "--data-dir", DataDir()});
 }
 BENCHMARK(BM_ChartProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)->ReportAggregatesOnly(true);
 
 // The same chart from the local clock and a town: the atlas searched and the zone read.
 void BM_ChartProcessWithPlace(benchmark::State& state) {
   RunProcess(state,
-             {"chart", "--date", "2006-02-28", "--time", "18:42.5", "--place", "Prague", "--data-dir", "/nonexistent"});
+             {"chart", "--date", "2006-02-28", "--time", "18:42.5", "--place", "Prague", "--data-dir", DataDir()});
 }
 BENCHMARK(BM_ChartProcessWithPlace)
     ->Unit(benchmark::kMillisecond)
@@ -52,7 +62,7 @@ BENCHMARK(BM_ChartProcessWithPlace)
 // With a zone but no town: the zone read, no atlas search.
 void BM_ChartProcessWithZone(benchmark::State& state) {
   RunProcess(state, {"chart", "--date", "2006-02-28", "--time", "18:42.5", "--tz", "Europe/Prague", "--lon", "14.417",
-                     "--lat", "50.083", "--data-dir", "/nonexistent"});
+                     "--lat", "50.083", "--data-dir", DataDir()});
 }
 BENCHMARK(BM_ChartProcessWithZone)
     ->Unit(benchmark::kMillisecond)

@@ -8,29 +8,9 @@
 
 namespace caelix {
 
-namespace {
-
-constexpr std::array<std::string_view, 12> kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
-                                                         "Leo",         "Virgo",     "Libra",    "Scorpio",
-                                                         "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-}  // namespace
-
 int SignIndex(double longitudeDeg) {
   const int k = static_cast<int>(Normalize360(longitudeDeg) / 30.0);
   return k < 0 ? 0 : (k > 11 ? 11 : k);
-}
-
-std::string_view SignName(int signIndex) { return kSignNames[static_cast<std::size_t>(signIndex % 12)]; }
-
-std::string_view ElementName(Element element) {
-  constexpr std::array<std::string_view, 4> kNames = {"fire", "earth", "air", "water"};
-  return kNames[static_cast<std::size_t>(element)];
-}
-
-std::string_view ModalityName(Modality modality) {
-  constexpr std::array<std::string_view, 3> kNames = {"cardinal", "fixed", "mutable"};
-  return kNames[static_cast<std::size_t>(modality)];
 }
 
 PositionInSign SplitInSign(double longitudeDeg) {

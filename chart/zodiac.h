@@ -2,6 +2,7 @@
 // The zodiac as machine-readable output gives it: the sign of a longitude with its element and
 // modality, the degrees, minutes and seconds within the sign, and the apparent ecliptic latitude
 // that goes with an apparent longitude and declination.
+#include <array>
 #include <string_view>
 
 namespace caelix {
@@ -13,16 +14,30 @@ enum class Modality { Cardinal, Fixed, Mutable };
 // for [330, 360).
 int SignIndex(double longitudeDeg);
 
+// The English names of the signs, Aries to Pisces.
+inline constexpr std::array<std::string_view, 12> kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                                "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                                "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
 // Returns the English name of sign index 0 to 11 ("Aries" to "Pisces").
-std::string_view SignName(int signIndex);
+constexpr std::string_view SignName(int signIndex) { return kSignNames[static_cast<std::size_t>(signIndex % 12)]; }
 
 // The element and the modality of sign index 0 to 11: fire, earth, air, water in turn from Aries;
 // cardinal, fixed, mutable in turn from Aries.
 constexpr Element ElementOfSign(int signIndex) { return static_cast<Element>(signIndex % 4); }
 constexpr Modality ModalityOfSign(int signIndex) { return static_cast<Modality>(signIndex % 3); }
 
-std::string_view ElementName(Element element);     // "fire", "earth", "air", "water"
-std::string_view ModalityName(Modality modality);  // "cardinal", "fixed", "mutable"
+// Returns "fire", "earth", "air" or "water".
+constexpr std::string_view ElementName(Element element) {
+  constexpr std::array<std::string_view, 4> kNames = {"fire", "earth", "air", "water"};
+  return kNames[static_cast<std::size_t>(element)];
+}
+
+// Returns "cardinal", "fixed" or "mutable".
+constexpr std::string_view ModalityName(Modality modality) {
+  constexpr std::array<std::string_view, 3> kNames = {"cardinal", "fixed", "mutable"};
+  return kNames[static_cast<std::size_t>(modality)];
+}
 
 // Whole degrees (0 to 29) and minutes (0 to 59) of a longitude within its sign, and the seconds
 // left over (0 to below 60, not rounded): 123.99 degrees is 3 degrees 59 minutes 24 seconds of Leo.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <istream>
@@ -23,26 +24,33 @@ namespace caelix {
 
 namespace {
 
-constexpr std::size_t kBlockRows = 1024;
+// Rows per thread in a block: the lines of a block wait in memory until the block is written,
+// and a block small enough for them to stay in the cache costs no second trip to memory.
+constexpr std::size_t kRowsPerThread = 64;
 
 struct Job {
   std::size_t lineNumber;
   BatchRow row;
-  std::string output;
+  std::size_t outputEnd = 0;  // for a chart: where its line (line end included) ends in its worker's text
 };
 
-std::string ChartLine(const BatchRow& row, bool withPages, Engine engine) {
-  return ChartToJson(ComputeChartWith(engine, row.input), withPages, row.id);
-}
-
-// Computes the charts of a block on up to `threads` threads, each taking every n-th row.
-void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages, Engine engine) {
-  const auto work = [&jobs, threads, withPages, engine](unsigned first) {
+// Computes the charts of a block on up to `threads` threads, worker t taking rows t, t + n,
+// t + 2n, ... and writing their lines end to end into workers[t].text, whose storage stays from
+// block to block.
+void ComputeBlock(std::vector<Job>& jobs, std::vector<ChartJsonBuffers>& workers, unsigned threads, bool withPages,
+                  Engine engine) {
+  const auto work = [&jobs, &workers, threads, withPages, engine](unsigned first) {
+    ChartJsonBuffers& buffers = workers[first];
+    buffers.text.Clear();
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, withPages, engine);
+      if (jobs[i].row.kind != BatchRowKind::Chart) continue;
+      AppendChartJson(buffers, ComputeChartWith(engine, jobs[i].row.input), withPages, jobs[i].row.id);
+      buffers.text.Put('\n');
+      jobs[i].outputEnd = buffers.text.GetSize();
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
+    for (unsigned t = 0; t < threads; ++t) workers[t].text.Clear();
     work(0);
     return;
   }
@@ -86,12 +94,12 @@ class RowReader {
  public:
   explicit RowReader(std::istream& in) : in_(*in.rdbuf()) {}
 
-  // Fills jobs with up to kBlockRows lines; returns false once the input has ended, or a header
+  // Fills jobs with up to blockRows lines; returns false once the input has ended, or a header
   // or a read error has ended the reading (Failed then says why).
-  bool ReadBlock(std::vector<Job>& jobs) {
+  bool ReadBlock(std::vector<Job>& jobs, std::size_t blockRows) {
     jobs.clear();
     std::string line;
-    while (jobs.size() < kBlockRows) {
+    while (jobs.size() < blockRows) {
       LineRead read = LineRead::End;
       try {
         read = ReadBoundedLine(in_, line);
@@ -172,17 +180,24 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
   std::size_t rowsDone = 0;
   RowReader reader(in);
   std::vector<Job> jobs;
-  jobs.reserve(kBlockRows);
+  const std::size_t blockRows = kRowsPerThread * threads;
+  jobs.reserve(blockRows);
+  std::vector<ChartJsonBuffers> workers(threads);
+  std::vector<std::size_t> written(threads);  // how much of each worker's text is out
   bool more = true;
   while (more) {
-    more = reader.ReadBlock(jobs);
-    ComputeBlock(jobs, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
-    for (const Job& job : jobs) {
+    more = reader.ReadBlock(jobs, blockRows);
+    ComputeBlock(jobs, workers, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
+    std::fill(written.begin(), written.end(), 0);
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+      const Job& job = jobs[i];
       if (job.row.kind == BatchRowKind::Bad) {
         err << "caelix batch: line " << job.lineNumber << ": " << job.row.error << '\n';
         anyBad = true;
       } else if (job.row.kind == BatchRowKind::Chart) {
-        out << job.output << '\n';
+        const std::size_t t = i % threads;
+        out.write(workers[t].text.GetString() + written[t], static_cast<std::streamsize>(job.outputEnd - written[t]));
+        written[t] = job.outputEnd;
         ++rowsDone;
       }
     }

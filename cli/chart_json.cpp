@@ -1,8 +1,5 @@
 #include "cli/chart_json.h"
 
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
-
 #include <array>
 #include <string_view>
 
@@ -11,9 +8,9 @@
 #include "chart/chart_houses.h"
 #include "chart/precise_chart.h"
 #include "chart/zodiac.h"
+#include "cli/json_line_writer.h"
 #include "cli/version.h"
 #include "places/clock_zone.h"
-#include "ui/pages/chart_aspects.h"
 #include "ui/pages/elements_page.h"
 #include "ui/pages/page_list.h"
 #include "ui/pages/quadruplicity_page.h"
@@ -22,31 +19,40 @@ namespace caelix {
 
 namespace {
 
-using JsonWriter = rapidjson::Writer<rapidjson::StringBuffer>;
+using JsonWriter = JsonLineWriter;
 
-void Key(JsonWriter& w, std::string_view key) { w.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
-
-void Text(JsonWriter& w, std::string_view text) {
-  w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+// The tables' texts as the line writes them, checked and precomposed when the program is built.
+template <std::size_t N, typename Row, typename Field>
+constexpr std::array<QuotedText, N> QuotedColumn(const std::array<Row, N>& rows, Field field) {
+  std::array<std::string_view, N> texts{};
+  for (std::size_t i = 0; i < N; ++i) texts[i] = field(rows[i]);
+  return QuotedValues(texts);
 }
 
-void Number(JsonWriter& w, std::string_view key, double v) {
-  Key(w, key);
-  w.Double(v);
-}
+constexpr auto kSlotKeys = QuotedColumn(kCatalogue, [](const SlotInfo& s) { return s.key; });
+constexpr auto kSlotLabels = QuotedColumn(kCatalogue, [](const SlotInfo& s) { return s.label; });
+constexpr auto kSignTexts = QuotedValues(kSignNames);
+constexpr auto kAspectNames = QuotedColumn(kAspectTable, [](const AspectEntry& e) { return std::string_view(e.name); });
+constexpr auto kHouseNames = QuotedColumn(kHouseSystems, [](const HouseSystemInfo& h) { return h.name; });
+constexpr std::array<QuotedText, kHouseSystems.size()> kHouseCodes = [] {
+  std::array<QuotedText, kHouseSystems.size()> codes{};
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    codes[i] = QuotedText::Value(std::string_view(&kHouseSystems[i].code, 1));
+  return codes;
+}();
 
-void Integer(JsonWriter& w, std::string_view key, int v) {
-  Key(w, key);
-  w.Int(v);
-}
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        if (static_cast<std::size_t>(kCatalogue[i].id) != i) return false;
+      }
+      return true;
+    }(),
+    "the catalogue is in BodyId order");
 
-void NumberOrNull(JsonWriter& w, std::string_view key, bool hasValue, double v) {
-  Key(w, key);
-  if (hasValue) {
-    w.Double(v);
-  } else {
-    w.Null();
-  }
+// Where a house system stands in kHouseSystems.
+std::size_t HouseRow(const ChartInput& input) {
+  return static_cast<std::size_t>(&HouseSystemOf(input.houseIndex) - kHouseSystems.data());
 }
 
 bool HasNext(BodyId id) { return SlotOf(id).hasNext; }
@@ -61,143 +67,124 @@ static_assert(
     "the aspect table's angles and orbs are written as integers");
 
 void WriteInput(JsonWriter& w, const ChartInput& input) {
-  Key(w, "input");
+  w.Key("input");
   w.StartObject();
-  Number(w, "day", input.day);
-  Number(w, "month", input.month);
-  Number(w, "year", input.year);
-  Number(w, "hour", input.hour);
-  Number(w, "minute", input.minute);
-  Number(w, "longitude", input.longitude);
-  Number(w, "latitude", input.latitude);
-  const char code = input.houseCode();
-  Key(w, "houseCode");
-  Text(w, std::string_view(&code, 1));
-  Key(w, "houseName");
-  Text(w, input.houseName());
+  w.Member("day", input.day);
+  w.Member("month", input.month);
+  w.Member("year", input.year);
+  w.Member("hour", input.hour);
+  w.Member("minute", input.minute);
+  w.Member("longitude", input.longitude);
+  w.Member("latitude", input.latitude);
+  w.Member("houseCode", kHouseCodes[HouseRow(input)]);
+  w.Member("houseName", kHouseNames[HouseRow(input)]);
   w.EndObject();
-}
-
-void TextField(JsonWriter& w, std::string_view key, std::string_view text) {
-  Key(w, key);
-  Text(w, text);
 }
 
 // The "date" and "time" members of a clock reading, inside an open object.
 void WriteDateAndTime(JsonWriter& w, const ClockTime& t) {
   const std::string formatted = FormatClockTime(t);  // "YYYY-MM-DD HH:MM[:SS]"
   const std::size_t blank = formatted.rfind(' ');
-  TextField(w, "date", std::string_view(formatted).substr(0, blank));
-  TextField(w, "time", std::string_view(formatted).substr(blank + 1));
+  w.Member("date", std::string_view(formatted).substr(0, blank));
+  w.Member("time", std::string_view(formatted).substr(blank + 1));
 }
 
-void WriteClock(JsonWriter& w, std::string_view key, const ClockTime& t) {
-  Key(w, key);
+void WriteClock(JsonWriter& w, const QuotedText& key, const ClockTime& t) {
+  w.Key(key);
   w.StartObject();
   WriteDateAndTime(w, t);
   w.EndObject();
 }
 
 void WriteBirthData(JsonWriter& w, const ResolvedBirthData& birth) {
-  Key(w, "localTime");
+  w.Key("localTime");
   w.StartObject();
   WriteDateAndTime(w, birth.local);
-  TextField(w, "zone", birth.zoneName);
-  TextField(w, "tzdataVersion", TzdataVersion());
-  TextField(w, "abbreviation", birth.reading.abbreviation);
-  Number(w, "offsetSeconds", birth.reading.offsetSeconds);
-  TextField(w, "offset", FormatOffset(birth.reading.offsetSeconds));
-  Key(w, "daylightSaving");
-  w.Bool(birth.reading.daylightSaving);
-  Key(w, "localMeanTime");
-  w.Bool(birth.reading.localMeanTime);
-  Key(w, "chosen");
-  w.Bool(birth.chosen);
+  w.Member("zone", std::string_view(birth.zoneName));
+  w.Member("tzdataVersion", std::string_view(TzdataVersion()));
+  w.Member("abbreviation", std::string_view(birth.reading.abbreviation));
+  w.Member("offsetSeconds", birth.reading.offsetSeconds);
+  w.Member("offset", std::string_view(FormatOffset(birth.reading.offsetSeconds)));
+  w.MemberBool("daylightSaving", birth.reading.daylightSaving);
+  w.MemberBool("localMeanTime", birth.reading.localMeanTime);
+  w.MemberBool("chosen", birth.chosen);
   w.EndObject();
   WriteClock(w, "ut", birth.ut);
   if (!birth.place) return;
   const AtlasPlace& p = *birth.place;
-  Key(w, "place");
+  w.Key("place");
   w.StartObject();
-  TextField(w, "name", p.name);
-  TextField(w, "region", p.regionName);
-  TextField(w, "regionCode", p.regionCode);
-  TextField(w, "country", p.countryName);
-  TextField(w, "countryCode", p.countryCode);
-  Number(w, "latitude", p.latitudeDeg);
-  Number(w, "longitude", p.longitudeDeg);
-  Key(w, "population");
+  w.Member("name", p.name);
+  w.Member("region", p.regionName);
+  w.Member("regionCode", p.regionCode);
+  w.Member("country", p.countryName);
+  w.Member("countryCode", p.countryCode);
+  w.Member("latitude", p.latitudeDeg);
+  w.Member("longitude", p.longitudeDeg);
+  w.Key("population");
   w.Uint(p.population);
-  TextField(w, "zone", p.zone);
+  w.Member("zone", p.zone);
   w.EndObject();
 }
 
 // The sign, the position within it and the house of a longitude.
 void WriteZodiacPlace(JsonWriter& w, double longitude, const std::array<double, 12>& cusps) {
   const int sign = SignIndex(longitude);
-  Key(w, "sign");
+  w.Key("sign");
   w.StartObject();
-  Integer(w, "index", sign);
-  Key(w, "name");
-  Text(w, SignName(sign));
+  w.Member("index", sign);
+  w.Member("name", kSignTexts[static_cast<std::size_t>(sign)]);
   w.EndObject();
   const PositionInSign p = SplitInSign(longitude);
-  Key(w, "inSign");
+  w.Key("inSign");
   w.StartObject();
-  Integer(w, "degrees", p.degrees);
-  Integer(w, "minutes", p.minutes);
-  Number(w, "seconds", p.seconds);
+  w.Member("degrees", p.degrees);
+  w.Member("minutes", p.minutes);
+  w.Member("seconds", p.seconds);
   w.EndObject();
-  Integer(w, "house", HouseOfLongitude(longitude, cusps));
+  w.Member("house", HouseOfLongitude(longitude, cusps));
 }
 
 void WriteBody(JsonWriter& w, const SlotInfo& slot, const BodySlot& s, double trueObliquityDeg,
                const std::array<double, 12>& cusps) {
+  const auto row = static_cast<std::size_t>(slot.id);
   const bool hasValue = s.longitude != kNoLongitude;
   const bool hasDeclination = hasValue && s.declination != kNoDeclination;
   const bool hasNext = slot.hasNext && s.longitudeNext != kNoLongitude;
   w.StartObject();
-  Key(w, "id");
-  w.Uint(static_cast<unsigned>(slot.id));
-  Key(w, "key");
-  Text(w, slot.key);
-  Key(w, "label");
-  Text(w, slot.label);
-  NumberOrNull(w, "longitude", hasValue, s.longitude);
+  w.Member("id", static_cast<int>(slot.id));
+  w.Member("key", kSlotKeys[row]);
+  w.Member("label", kSlotLabels[row]);
+  w.MemberOrNull("longitude", hasValue, s.longitude);
   const bool hasLatitude = hasDeclination && slot.latitude;
-  NumberOrNull(w, "latitude", hasLatitude,
-               hasLatitude ? EclipticLatitude(s.longitude, s.declination, trueObliquityDeg) : 0.0);
-  NumberOrNull(w, "declination", hasDeclination, s.declination);
+  w.MemberOrNull("latitude", hasLatitude,
+                 hasLatitude ? EclipticLatitude(s.longitude, s.declination, trueObliquityDeg) : 0.0);
+  w.MemberOrNull("declination", hasDeclination, s.declination);
   const double speed = DailyMotionDeg(s.longitude, s.longitudeNext);
-  NumberOrNull(w, "speed", hasValue && hasNext, speed);
-  Key(w, "retrograde");
+  w.MemberOrNull("speed", hasValue && hasNext, speed);
   if (hasValue && hasNext) {
-    w.Bool(speed < 0.0);
+    w.MemberBool("retrograde", speed < 0.0);
   } else {
-    w.Null();
+    w.MemberNull("retrograde");
   }
   if (hasValue) {
     WriteZodiacPlace(w, s.longitude, cusps);
   } else {
-    for (const char* key : {"sign", "inSign", "house"}) {
-      Key(w, key);
-      w.Null();
-    }
+    w.MemberNull("sign");
+    w.MemberNull("inSign");
+    w.MemberNull("house");
   }
-  NumberOrNull(w, "longitudeNext", hasNext, s.longitudeNext);
-  NumberOrNull(w, "declinationNext", hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
+  w.MemberOrNull("longitudeNext", hasNext, s.longitudeNext);
+  w.MemberOrNull("declinationNext", hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
   w.EndObject();
 }
 
 void WriteHouses(JsonWriter& w, const ChartInput& input, const std::array<double, 12>& cusps) {
-  Key(w, "houses");
+  w.Key("houses");
   w.StartObject();
-  Key(w, "system");
-  Text(w, input.houseName());
-  const char code = input.houseCode();
-  Key(w, "code");
-  Text(w, std::string_view(&code, 1));
-  Key(w, "cusps");
+  w.Member("system", kHouseNames[HouseRow(input)]);
+  w.Member("code", kHouseCodes[HouseRow(input)]);
+  w.Key("cusps");
   w.StartArray();
   for (const double c : cusps) w.Double(c);
   w.EndArray();
@@ -205,119 +192,128 @@ void WriteHouses(JsonWriter& w, const ChartInput& input, const std::array<double
 }
 
 // The key of a page: the members that give a page's content as data are named after it.
-std::string_view PageKey(Page page) {
+constexpr std::string_view PageKey(Page page) {
   for (const PageInfo& p : kPages) {
     if (p.page == page) return p.key;
   }
   return {};
 }
 
-void WriteAspects(JsonWriter& w, const ChartResult& result) {
-  Key(w, PageKey(Page::Aspects));
+void WriteAspects(JsonWriter& w, const ChartResult& result, std::vector<ChartAspect>& aspects) {
+  static constexpr QuotedText kName = QuotedText::Name(PageKey(Page::Aspects));
+  w.Key(kName);
   w.StartArray();
-  for (const ChartAspect& a : ChartAspects(result, HasNext)) {
+  ChartAspects(result, HasNext, aspects);
+  for (const ChartAspect& a : aspects) {
     w.StartObject();
-    Key(w, "first");
-    Text(w, BodyKey(a.first));
-    Key(w, "second");
-    Text(w, BodyKey(a.second));
-    Key(w, "name");
-    Text(w, a.aspect->name);
+    w.Member("first", kSlotKeys[static_cast<std::size_t>(a.first)]);
+    w.Member("second", kSlotKeys[static_cast<std::size_t>(a.second)]);
+    w.Member("name", kAspectNames[static_cast<std::size_t>(a.aspect - kAspectTable.data())]);
     // The table's angles and orbs are whole degrees.
-    Integer(w, "angle", static_cast<int>(a.aspect->angleDeg));
-    Number(w, "orb", a.orbDeg);
-    Integer(w, "maxOrb", static_cast<int>(a.aspect->orbDeg));
-    Key(w, "applying");
+    w.Member("angle", static_cast<int>(a.aspect->angleDeg));
+    w.Member("orb", a.orbDeg);
+    w.Member("maxOrb", static_cast<int>(a.aspect->orbDeg));
     if (a.applying) {
-      w.Bool(*a.applying);
+      w.MemberBool("applying", *a.applying);
     } else {
-      w.Null();
+      w.MemberNull("applying");
     }
     w.EndObject();
   }
   w.EndArray();
 }
 
+// The members of one group of counts: the table's names, each with its count.
 template <std::size_t N>
-void WriteGroupCounts(JsonWriter& w, std::string_view key, const std::array<std::string_view, N>& names,
-                      const std::array<int, N>& counts) {
-  Key(w, key);
+void WriteGroupCounts(JsonWriter& w, const std::array<QuotedText, N>& names, const std::array<int, N>& counts) {
   w.StartObject();
-  for (std::size_t i = 0; i < N; ++i) Integer(w, names[i], counts[i]);
+  for (std::size_t i = 0; i < N; ++i) w.Member(names[i], counts[i]);
   w.EndObject();
 }
+
+constexpr std::array<QuotedText, 4> kElementNames = {
+    QuotedText::Name(ElementName(Element::Fire)), QuotedText::Name(ElementName(Element::Earth)),
+    QuotedText::Name(ElementName(Element::Air)), QuotedText::Name(ElementName(Element::Water))};
+constexpr std::array<QuotedText, 3> kModalityNames = {QuotedText::Name(ModalityName(Modality::Cardinal)),
+                                                      QuotedText::Name(ModalityName(Modality::Fixed)),
+                                                      QuotedText::Name(ModalityName(Modality::Mutable))};
 
 // The ten bodies Sun to Pluto by the element and the modality of their sign, and by the kind of
 // house they stand in as the quadruplicity page counts them.
 void WriteCounts(JsonWriter& w, const ChartResult& result) {
-  Key(w, "counts");
+  static constexpr QuotedText kElementsName = QuotedText::Name(PageKey(Page::Elements));
+  w.Key("counts");
   w.StartObject();
   std::array<int, 4> elements{};
   const auto elementGroups = ElementGroups(result);
   for (std::size_t e = 0; e < elements.size(); ++e) elements[e] = static_cast<int>(elementGroups[e].size());
-  WriteGroupCounts<4>(
-      w, PageKey(Page::Elements),
-      {ElementName(Element::Fire), ElementName(Element::Earth), ElementName(Element::Air), ElementName(Element::Water)},
-      elements);
-  const std::array<std::string_view, 3> modalityNames = {
-      ModalityName(Modality::Cardinal), ModalityName(Modality::Fixed), ModalityName(Modality::Mutable)};
+  w.Key(kElementsName);
+  WriteGroupCounts<4>(w, kElementNames, elements);
   std::array<int, 3> modalities{};
   for (const auto& group : elementGroups) {
     for (const BodyId id : group)
       ++modalities[static_cast<std::size_t>(ModalityOfSign(SignIndex(result[id].longitude)))];
   }
-  WriteGroupCounts<3>(w, "modalities", modalityNames, modalities);
+  w.Key("modalities");
+  WriteGroupCounts<3>(w, kModalityNames, modalities);
   std::array<int, 3> byHouse{};
   const auto houseGroups = QuadruplicityGroups(result);
   for (std::size_t g = 0; g < byHouse.size(); ++g) byHouse[g] = static_cast<int>(houseGroups[g].size());
-  WriteGroupCounts<3>(w, "quadruplicityByHouse", modalityNames, byHouse);
+  w.Key("quadruplicityByHouse");
+  WriteGroupCounts<3>(w, kModalityNames, byHouse);
   w.EndObject();
 }
 
+constexpr std::array<QuotedText, kPages.size()> kPageNames = [] {
+  std::array<QuotedText, kPages.size()> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = QuotedText::Name(kPages[i].key);
+  return names;
+}();
+
 void WritePages(JsonWriter& w, const Chart& chart) {
-  Key(w, "pages");
+  w.Key("pages");
   w.StartObject();
-  for (const PageInfo& p : kPages) {
-    Key(w, p.key);
-    Text(w, BuildPage(p.page, chart.input, chart.slots));
+  for (std::size_t i = 0; i < kPages.size(); ++i) {
+    w.Member(kPageNames[i], std::string_view(BuildPage(kPages[i].page, chart.input, chart.slots)));
   }
   w.EndObject();
 }
 
 }  // namespace
 
-std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id,
-                        const ResolvedBirthData* birth) {
-  rapidjson::StringBuffer buffer(nullptr, withPages ? 32768 : 24576);  // one line without regrowing
-  JsonWriter w(buffer);
+void AppendChartJson(ChartJsonBuffers& buffers, const Chart& chart, bool withPages,
+                     const std::optional<std::string>& id, const ResolvedBirthData* birth) {
+  JsonWriter w(buffers.text);
   w.StartObject();
-  if (id) {
-    Key(w, "id");
-    Text(w, *id);
-  }
-  Integer(w, "schemaVersion", kJsonSchemaVersion);
-  Key(w, "caelixVersion");
-  Text(w, CaelixVersion());
+  if (id) w.Member("id", std::string_view(*id));
+  w.Member("schemaVersion", kJsonSchemaVersion);
+  w.Member("caelixVersion", CaelixVersion());
   WriteInput(w, chart.input);
-  Key(w, "engine");
-  Text(w, EngineName(chart.engine));
+  w.Member("engine", EngineName(chart.engine));
   if (birth) WriteBirthData(w, *birth);
-  Number(w, "jdUT", chart.jdUT);
-  Number(w, "jde", chart.jde);
+  w.Member("jdUT", chart.jdUT);
+  w.Member("jde", chart.jde);
   const std::array<double, 12> cusps = TwelveCusps(chart.slots);
   const double trueObliquityDeg = TrueObliquity(chart.jde);
-  Key(w, "bodies");
+  w.Key("bodies");
   w.StartArray();
   for (const SlotInfo& slot : kCatalogue) {
     if (slot.kind != SlotKind::Empty) WriteBody(w, slot, chart[slot.id], trueObliquityDeg, cusps);
   }
   w.EndArray();
   WriteHouses(w, chart.input, cusps);
-  WriteAspects(w, chart.slots);
+  WriteAspects(w, chart.slots, buffers.aspects);
   WriteCounts(w, chart.slots);
   if (withPages) WritePages(w, chart);
   w.EndObject();
-  return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+std::string ChartToJson(const Chart& chart, bool withPages, const std::optional<std::string>& id,
+                        const ResolvedBirthData* birth) {
+  ChartJsonBuffers buffers;
+  buffers.text.Reserve(withPages ? 32768 : 24576);  // one line without regrowing
+  AppendChartJson(buffers, chart, withPages, id, birth);
+  return std::string(buffers.text.GetString(), buffers.text.GetSize());
 }
 
 }  // namespace caelix

@@ -1,10 +1,14 @@
 #pragma once
 // The machine-readable form of one chart, as `caelix chart --json` and `caelix batch` write it.
+#include <rapidjson/stringbuffer.h>
+
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/chart.h"
 #include "places/birth_data.h"
+#include "ui/pages/chart_aspects.h"
 
 namespace caelix {
 
@@ -26,5 +30,16 @@ inline constexpr int kJsonSchemaVersion = 1;
 // "population", "zone"}.
 std::string ChartToJson(const Chart& chart, bool withPages = false, const std::optional<std::string>& id = std::nullopt,
                         const ResolvedBirthData* birth = nullptr);
+
+// What writing many charts' lines reuses from one line to the next, so that none allocates once
+// the first few have set the sizes: the text (the lines end to end) and the list of aspects.
+struct ChartJsonBuffers {
+  rapidjson::StringBuffer text;
+  std::vector<ChartAspect> aspects;
+};
+
+// Appends ChartToJson's text of one chart (no line end) to buffers.text.
+void AppendChartJson(ChartJsonBuffers& buffers, const Chart& chart, bool withPages = false,
+                     const std::optional<std::string>& id = std::nullopt, const ResolvedBirthData* birth = nullptr);
 
 }  // namespace caelix

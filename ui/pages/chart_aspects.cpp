@@ -8,6 +8,12 @@ namespace caelix {
 
 std::vector<ChartAspect> ChartAspects(const ChartResult& result, bool (*hasNext)(BodyId)) {
   std::vector<ChartAspect> aspects;
+  ChartAspects(result, hasNext, aspects);
+  return aspects;
+}
+
+void ChartAspects(const ChartResult& result, bool (*hasNext)(BodyId), std::vector<ChartAspect>& aspects) {
+  aspects.clear();
   const auto speed = [&](BodyId id) -> std::optional<double> {
     const BodySlot& s = result[id];
     if (!hasNext(id) || s.longitudeNext == kNoLongitude) return std::nullopt;
@@ -39,7 +45,6 @@ std::vector<ChartAspect> ChartAspects(const ChartResult& result, bool (*hasNext)
       aspects.push_back(a);
     }
   }
-  return aspects;
 }
 
 }  // namespace caelix

@@ -27,4 +27,7 @@ struct ChartAspect {
 // (hasNext false) gives nothing.
 std::vector<ChartAspect> ChartAspects(const ChartResult& result, bool (*hasNext)(BodyId));
 
+// The same into aspects (emptied first), whose storage a caller can reuse from chart to chart.
+void ChartAspects(const ChartResult& result, bool (*hasNext)(BodyId), std::vector<ChartAspect>& aspects);
+
 }  // namespace caelix

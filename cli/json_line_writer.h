@@ -1,0 +1,123 @@
+#pragma once
+// RapidJSON's writer with a faster way for the texts fixed when the program is built: member
+// names and the names of the program's own tables go into the buffer as precomposed pieces
+// (quotes and the colon included) in one move, without the writer's per-character escaping scan.
+// Every piece is checked at build time to need no escaping, so the bytes are exactly those of
+// the writer's own Key(), String() and value calls.
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace caelix {
+
+// A text with its quotes, and for a member name its colon, in a block copied in one move.
+class QuotedText {
+ public:
+  static constexpr std::size_t kBlock = 32;
+
+  constexpr QuotedText() = default;
+
+  // A member name: "name": (a name that would need escaping, or is too long, does not compile).
+  consteval QuotedText(const char* name)  // NOLINT(google-explicit-constructor): written as "name"
+      : QuotedText(std::string_view(name), true) {}
+
+  // A value of one of the program's tables: "text"; evaluated when the program is built.
+  static constexpr QuotedText Value(std::string_view text) { return QuotedText(text, false); }
+  static constexpr QuotedText Name(std::string_view text) { return QuotedText(text, true); }
+
+  const char* data() const { return bytes_.data(); }
+  std::size_t size() const { return size_; }
+
+ private:
+  constexpr QuotedText(std::string_view text, bool name) {
+    if (text.size() + 3 > kBlock) throw "a text too long for its block";
+    for (const char c : text) {
+      // RapidJSON's writer escapes control characters, the quote and the backslash; it passes
+      // every other byte of UTF-8 through unchanged.
+      if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') throw "a text that needs escaping";
+    }
+    bytes_[size_++] = '"';
+    for (const char c : text) bytes_[size_++] = c;
+    bytes_[size_++] = '"';
+    if (name) bytes_[size_++] = ':';
+  }
+
+  std::array<char, kBlock> bytes_{};
+  std::size_t size_ = 0;
+};
+
+// The precomposed texts of a table, in its order.
+template <std::size_t N>
+constexpr std::array<QuotedText, N> QuotedValues(const std::array<std::string_view, N>& texts) {
+  std::array<QuotedText, N> quoted{};
+  for (std::size_t i = 0; i < N; ++i) quoted[i] = QuotedText::Value(texts[i]);
+  return quoted;
+}
+
+class JsonLineWriter : public rapidjson::Writer<rapidjson::StringBuffer> {
+ public:
+  explicit JsonLineWriter(rapidjson::StringBuffer& buffer) : Writer(buffer) {}
+
+  // A member's name; the value follows by the writer's own calls (an object, an array, a text).
+  void Key(const QuotedText& name) {
+    Prefix(rapidjson::kStringType);
+    Piece(name.data(), name.size() - 1);  // without the colon, which the value's own call writes
+  }
+
+  // A member, name and value: the bytes of Key() and then Double(), Int(), Bool() or Null().
+  void Member(const QuotedText& name, double v) {
+    Name(name);
+    WriteDouble(v);
+  }
+  void Member(const QuotedText& name, int v) {
+    Name(name);
+    WriteInt(v);
+  }
+  void MemberBool(const QuotedText& name, bool v) {
+    Name(name);
+    WriteBool(v);
+  }
+  void MemberNull(const QuotedText& name) {
+    Name(name);
+    WriteNull();
+  }
+  void MemberOrNull(const QuotedText& name, bool hasValue, double v) {
+    Name(name);
+    if (hasValue) {
+      WriteDouble(v);
+    } else {
+      WriteNull();
+    }
+  }
+  // A member whose value is a precomposed text of a table.
+  void Member(const QuotedText& name, const QuotedText& value) {
+    Name(name);
+    Piece(value.data(), value.size());
+  }
+  // A member whose value is any text, escaped as String() escapes it.
+  void Member(const QuotedText& name, std::string_view text) {
+    Key(name);
+    String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  }
+
+ private:
+  // The name with its colon, counted as the writer counts a name and its value.
+  void Name(const QuotedText& name) {
+    Prefix(rapidjson::kStringType);
+    Piece(name.data(), name.size());
+    ++level_stack_.template Top<Level>()->valueCount;
+  }
+
+  // Appends size bytes of a block: the whole block is copied (one fixed-size move, into room
+  // reserved for it) and the buffer grows by size.
+  void Piece(const char* block, std::size_t size) {
+    os_->Reserve(QuotedText::kBlock);
+    std::memcpy(os_->PushUnsafe(0), block, QuotedText::kBlock);
+    os_->PushUnsafe(size);
+  }
+};
+
+}  // namespace caelix

@@ -29,6 +29,18 @@ struct SinCosValue {
   double cos;
 };
 
+namespace trig_detail {
+
+// The coefficients of the sine and cosine kernels (fdlibm's).
+constexpr double kSinS1 = -1.66666666666666324348e-01, kSinS2 = 8.33333333332248946124e-03,
+                 kSinS3 = -1.98412698298579493134e-04, kSinS4 = 2.75573137070700676789e-06,
+                 kSinS5 = -2.50507602534068634195e-08, kSinS6 = 1.58969099521155010221e-10;
+constexpr double kCosC1 = 4.16666666666666019037e-02, kCosC2 = -1.38888888888741095749e-03,
+                 kCosC3 = 2.48015872894767294178e-05, kCosC4 = -2.75573143513906633035e-07,
+                 kCosC5 = 2.08757232129817482790e-09, kCosC6 = -1.13596475577881948265e-11;
+
+}  // namespace trig_detail
+
 #ifdef CAELIX_REFERENCE_ENGINE
 
 inline double SinRad(double x) { return std::sin(x); }
@@ -42,8 +54,7 @@ namespace trig_detail {
 
 // sin(r) for |r| <= pi/4.
 inline double SinKernel(double r) {
-  constexpr double S1 = -1.66666666666666324348e-01, S2 = 8.33333333332248946124e-03, S3 = -1.98412698298579493134e-04,
-                   S4 = 2.75573137070700676789e-06, S5 = -2.50507602534068634195e-08, S6 = 1.58969099521155010221e-10;
+  constexpr double S1 = kSinS1, S2 = kSinS2, S3 = kSinS3, S4 = kSinS4, S5 = kSinS5, S6 = kSinS6;
   const double z = r * r;
   const double p = S2 + z * (S3 + z * (S4 + z * (S5 + z * S6)));
   return r + r * z * (S1 + z * p);
@@ -51,8 +62,7 @@ inline double SinKernel(double r) {
 
 // cos(r) for |r| <= pi/4.
 inline double CosKernel(double r) {
-  constexpr double C1 = 4.16666666666666019037e-02, C2 = -1.38888888888741095749e-03, C3 = 2.48015872894767294178e-05,
-                   C4 = -2.75573143513906633035e-07, C5 = 2.08757232129817482790e-09, C6 = -1.13596475577881948265e-11;
+  constexpr double C1 = kCosC1, C2 = kCosC2, C3 = kCosC3, C4 = kCosC4, C5 = kCosC5, C6 = kCosC6;
   const double z = r * r;
   const double p = z * z * (C1 + z * (C2 + z * (C3 + z * (C4 + z * (C5 + z * C6)))));
   const double hz = 0.5 * z;

@@ -23,7 +23,9 @@ int HouseOfLongitude(double longitudeDeg, const std::array<double, 12>& cusps) {
   int house = 1;
   double nearest = 360.0;
   for (int h = 1; h <= 12; ++h) {
-    const double behind = Normalize360(longitudeDeg - cusps[static_cast<std::size_t>(h - 1)]);
+    const double d = longitudeDeg - cusps[static_cast<std::size_t>(h - 1)];
+    // Within one turn either way Normalize360 adds at most one turn: the same value by a shorter way.
+    const double behind = d >= -360.0 && d < 360.0 ? ReduceOnce(d) : Normalize360(d);
     if (behind < nearest) {
       nearest = behind;
       house = h;

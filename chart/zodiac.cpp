@@ -8,11 +8,6 @@
 
 namespace caelix {
 
-int SignIndex(double longitudeDeg) {
-  const int k = static_cast<int>(Normalize360(longitudeDeg) / 30.0);
-  return k < 0 ? 0 : (k > 11 ? 11 : k);
-}
-
 PositionInSign SplitInSign(double longitudeDeg) {
   const double a = Normalize360(longitudeDeg);
   const double inSign = a - 30.0 * SignIndex(a);
@@ -22,13 +17,6 @@ PositionInSign SplitInSign(double longitudeDeg) {
   // A fraction a rounding short of a whole minute must not show as 60 seconds.
   const double seconds = std::min((minutesExact - minutes) * 60.0, std::nextafter(60.0, 0.0));
   return {degrees, minutes, seconds};
-}
-
-double DailyMotionDeg(double x0, double x1) {
-  double v = x1 - x0;
-  if (v > 180.0) v -= 360.0;
-  if (v < -180.0) v += 360.0;
-  return v;
 }
 
 double EclipticLatitude(double longitudeDeg, double declinationDeg, double obliquityDeg) {

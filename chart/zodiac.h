@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "astro/angles.h"
+
 namespace caelix {
 
 enum class Element { Fire, Earth, Air, Water };
@@ -12,7 +14,10 @@ enum class Modality { Cardinal, Fixed, Mutable };
 
 // Returns the sign index of longitudeDeg reduced into [0, 360): 0 Aries for [0, 30) to 11 Pisces
 // for [330, 360).
-int SignIndex(double longitudeDeg);
+inline int SignIndex(double longitudeDeg) {
+  const int k = static_cast<int>(Normalize360(longitudeDeg) / 30.0);
+  return k < 0 ? 0 : (k > 11 ? 11 : k);
+}
 
 // The English names of the signs, Aries to Pisces.
 inline constexpr std::array<std::string_view, 12> kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
@@ -53,7 +58,12 @@ PositionInSign SplitInSign(double longitudeDeg);
 // Returns the motion in degrees from longitude x0 to longitude x1 (both [0, 360)) taken the short
 // way round, -180 to 180: x1 - x0, less 360 above 180, plus 360 below -180, as the positions
 // page's motion column takes it. Negative is retrograde.
-double DailyMotionDeg(double x0, double x1);
+inline double DailyMotionDeg(double x0, double x1) {
+  double v = x1 - x0;
+  if (v > 180.0) v -= 360.0;
+  if (v < -180.0) v += 360.0;
+  return v;
+}
 
 // Returns the ecliptic latitude in degrees, -90 to 90, of the point whose ecliptic longitude is
 // longitudeDeg and declination declinationDeg, on the ecliptic of obliquity obliquityDeg: the

@@ -13,14 +13,15 @@
 
 namespace caelix {
 
-// A text with its quotes, and for a member name its colon, in a block copied in one move.
+// A text with its quotes in a block copied in one move; a member name also has the comma before
+// it and the colon after it: ,"name":
 class QuotedText {
  public:
   static constexpr std::size_t kBlock = 32;
 
   constexpr QuotedText() = default;
 
-  // A member name: "name": (a name that would need escaping, or is too long, does not compile).
+  // A member name: ,"name": (a name that would need escaping, or is too long, does not compile).
   consteval QuotedText(const char* name)  // NOLINT(google-explicit-constructor): written as "name"
       : QuotedText(std::string_view(name), true) {}
 
@@ -33,12 +34,13 @@ class QuotedText {
 
  private:
   constexpr QuotedText(std::string_view text, bool name) {
-    if (text.size() + 3 > kBlock) throw "a text too long for its block";
+    if (text.size() + 4 > kBlock) throw "a text too long for its block";
     for (const char c : text) {
       // RapidJSON's writer escapes control characters, the quote and the backslash; it passes
       // every other byte of UTF-8 through unchanged.
       if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') throw "a text that needs escaping";
     }
+    if (name) bytes_[size_++] = ',';  // the separator from the member before, left out for the first
     bytes_[size_++] = '"';
     for (const char c : text) bytes_[size_++] = c;
     bytes_[size_++] = '"';
@@ -63,8 +65,8 @@ class JsonLineWriter : public rapidjson::Writer<rapidjson::StringBuffer> {
 
   // A member's name; the value follows by the writer's own calls (an object, an array, a text).
   void Key(const QuotedText& name) {
-    Prefix(rapidjson::kStringType);
-    Piece(name.data(), name.size() - 1);  // without the colon, which the value's own call writes
+    Prefix(rapidjson::kStringType);           // writes the comma when one is due
+    Piece(name.data() + 1, name.size() - 2);  // without the colon, which the value's own call writes
   }
 
   // A member, name and value: the bytes of Key() and then Double(), Int(), Bool() or Null().
@@ -104,11 +106,14 @@ class JsonLineWriter : public rapidjson::Writer<rapidjson::StringBuffer> {
   }
 
  private:
-  // The name with its colon, counted as the writer counts a name and its value.
+  // The name with its colon, and the comma before it unless it is the object's first member;
+  // counted as Prefix() counts a name and then its value. A name always opens a member of an
+  // object, so the comma is due exactly when the object already has values.
   void Name(const QuotedText& name) {
-    Prefix(rapidjson::kStringType);
-    Piece(name.data(), name.size());
-    ++level_stack_.template Top<Level>()->valueCount;
+    Level* level = level_stack_.template Top<Level>();
+    const std::size_t skip = level->valueCount == 0 ? 1 : 0;
+    level->valueCount += 2;
+    Piece(name.data() + skip, name.size() - skip);
   }
 
   // Appends size bytes of a block: the whole block is copied (one fixed-size move, into room

@@ -1,10 +1,11 @@
 #include "astro/moon.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
-#include "astro/trig.h"
+#include "astro/trig_lanes.h"
 
 namespace caelix {
 
@@ -37,11 +38,14 @@ constexpr MoonTerm kLatitudeTerms[] = {
 template <std::size_t N>
 double SumTerms(const MoonTerm (&terms)[N], double D, double M, double Mm, double F, double E) {
   const double rad = DegToRad();
-  double sum = 0.0;
-  for (const MoonTerm& t : terms) {
-    const double arg = (t.d * D + t.m * M + t.mm * Mm + t.f * F) * rad;
-    sum += (t.e != 0 ? E : 1.0) * t.amplitude * SinRad(arg);
+  double args[N], sines[N], cosines[N];
+  for (std::size_t i = 0; i < N; ++i) {
+    const MoonTerm& t = terms[i];
+    args[i] = (t.d * D + t.m * M + t.mm * Mm + t.f * F) * rad;
   }
+  SinCosMany(args, sines, cosines, N);
+  double sum = 0.0;
+  for (std::size_t i = 0; i < N; ++i) sum += (terms[i].e != 0 ? E : 1.0) * terms[i].amplitude * sines[i];
   return sum;
 }
 

@@ -1,10 +1,12 @@
 #include "astro/nutation.h"
 
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 
 #include "astro/angles.h"
 #include "astro/time_argument.h"
-#include "astro/trig.h"
+#include "astro/trig_lanes.h"
 
 namespace caelix {
 
@@ -39,12 +41,18 @@ constexpr NutationTerm kNutationTerms[] = {
 
 NutationValue Nutation(double T) {
   const FundamentalArguments a = ComputeFundamentalArguments(T);
+  constexpr std::size_t kCount = std::size(kNutationTerms);
+  double args[kCount], sines[kCount], cosines[kCount];
+  for (std::size_t i = 0; i < kCount; ++i) {
+    const NutationTerm& t = kNutationTerms[i];
+    args[i] = (t.l * a.L + t.lm * a.Lm + t.m * a.M + t.mm * a.Mm + t.omega * a.Omega) * DegToRad();
+  }
+  SinCosMany(args, sines, cosines, kCount);
   NutationValue n{0.0, 0.0};
-  for (const NutationTerm& t : kNutationTerms) {
-    const double arg = (t.l * a.L + t.lm * a.Lm + t.m * a.M + t.mm * a.Mm + t.omega * a.Omega) * DegToRad();
-    const SinCosValue sc = SinCosRad(arg);
-    n.longitudeArcsec += (t.psi0 + t.psi1 * T) * sc.sin;
-    if (t.eps0 != 0.0) n.obliquityArcsec += (t.eps0 + t.eps1 * T) * sc.cos;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    const NutationTerm& t = kNutationTerms[i];
+    n.longitudeArcsec += (t.psi0 + t.psi1 * T) * sines[i];
+    if (t.eps0 != 0.0) n.obliquityArcsec += (t.eps0 + t.eps1 * T) * cosines[i];
   }
   return n;
 }

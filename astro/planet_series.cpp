@@ -4,17 +4,26 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/trig.h"
+#include "astro/trig_lanes.h"
 
 namespace caelix {
 
 double SumCosineTerms(std::span<const CosineTerm> terms, const std::array<double, 4>& anglesDeg) {
   const double rad = DegToRad();
+  // The cosines a group at a time (the sum in the terms' order, as one at a time).
+  constexpr std::size_t kGroup = 32;
+  double args[kGroup], sines[kGroup], cosines[kGroup];
   double sum = 0.0;
-  for (const CosineTerm& t : terms) {
-    double argument = t.phaseDeg;
-    for (std::size_t k = 0; k < anglesDeg.size(); ++k) argument += t.multiples[k] * anglesDeg[k];
-    sum += t.amplitude * CosRad(argument * rad);
+  for (std::size_t first = 0; first < terms.size(); first += kGroup) {
+    const std::size_t n = std::min(kGroup, terms.size() - first);
+    for (std::size_t i = 0; i < n; ++i) {
+      const CosineTerm& t = terms[first + i];
+      double argument = t.phaseDeg;
+      for (std::size_t k = 0; k < anglesDeg.size(); ++k) argument += t.multiples[k] * anglesDeg[k];
+      args[i] = argument * rad;
+    }
+    SinCosMany(args, sines, cosines, n);
+    for (std::size_t i = 0; i < n; ++i) sum += terms[first + i].amplitude * cosines[i];
   }
   return sum;
 }

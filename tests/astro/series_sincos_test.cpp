@@ -1,5 +1,7 @@
-// The series' four-lane sine and cosine (astro/series_sum.h) against SinCosRad, lane by lane and
-// bit for bit, over the whole range ReduceTurns leaves (about [-pi, pi]) and at the quadrant edges.
+// The four-lane sine and cosine (astro/trig_lanes.h) against SinCosRad, lane by lane and bit for
+// bit: over the range the series leave after their reduction by turns (about [-pi, pi]), at the
+// quadrant edges, and through SinCosMany over the whole range of the arguments the theories form,
+// beyond the reduction's limit and NaN included.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,13 +10,13 @@
 #include <random>
 #include <vector>
 
-#include "astro/series_sum.h"
 #include "astro/trig.h"
+#include "astro/trig_lanes.h"
 
 namespace caelix {
 namespace {
 
-#if defined(CAELIX_SERIES_AVX2)
+#if defined(CAELIX_TRIG_LANES_AVX2)
 __attribute__((target("avx2"))) void FourLanes(const double* x, double* sines, double* cosines) {
   const Double4Pair sc = SinCosAvx2(_mm256_loadu_pd(x));
   _mm256_storeu_pd(sines, sc.x);
@@ -52,6 +54,29 @@ TEST(SeriesSinCos, FourLanesAreSinCosRadBitForBit) {
   EXPECT_EQ(0, differing) << "of " << xs.size();
 }
 #endif
+
+TEST(SeriesSinCos, SinCosManyIsSinCosRadOnEveryArgument) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  std::vector<double> xs;
+  for (int n = 0; n < 200000; ++n) xs.push_back(unit(rng) * std::pow(10.0, 8.0 * std::fabs(unit(rng))));
+  for (const double x : {1.6e6, std::nextafter(1.6e6, 2e6), -1.6e6, 1e300, std::nan(""), 0.0}) xs.push_back(x);
+  for (std::size_t count : {xs.size(), xs.size() - 1, std::size_t{3}, std::size_t{0}}) {
+    std::vector<double> s(count), c(count);
+    SinCosMany(xs.data(), s.data(), c.data(), count);
+    int differing = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const SinCosValue want = SinCosRad(xs[i]);
+      const bool same = (std::isnan(want.sin) ? std::isnan(s[i])
+                                              : want.sin == s[i] && std::signbit(want.sin) == std::signbit(s[i])) &&
+                        (std::isnan(want.cos) ? std::isnan(c[i]) : want.cos == c[i]);
+      if (!same && ++differing <= 10) {
+        ADD_FAILURE() << "x " << xs[i] << ": want " << want.sin << ", " << want.cos << "; got " << s[i] << ", " << c[i];
+      }
+    }
+    EXPECT_EQ(0, differing) << "of " << count;
+  }
+}
 
 }  // namespace
 }  // namespace caelix

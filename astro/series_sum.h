@@ -58,27 +58,38 @@ struct CosineTerm {
 };
 
 #if defined(CAELIX_SERIES_AVX2)
-// The first count / 4 * 4 terms, four at a time; returns how many it summed.
+struct CosineLanes {
+  __m256d v, r, v1, r1;
+};
+
+// Adds four terms to the lanes.
+__attribute__((target("avx2"))) inline void AddCosineTerms(const CosineTerm& a, const CosineTerm& b,
+                                                           const CosineTerm& c, const CosineTerm& d, CosineLanes& s) {
+  const Double4Pair sc = SinCosAvx2(ReduceTurns(_mm256_set_pd(d.argument, c.argument, b.argument, a.argument)));
+  const __m256d amp = _mm256_set_pd(d.amplitude, c.amplitude, b.amplitude, a.amplitude);
+  const __m256d af = _mm256_mul_pd(amp, _mm256_set_pd(d.frequency, c.frequency, b.frequency, a.frequency));
+  const __m256d cs = _mm256_set_pd(d.cosStep, c.cosStep, b.cosStep, a.cosStep);
+  const __m256d ss = _mm256_set_pd(d.sinStep, c.sinStep, b.sinStep, a.sinStep);
+  const __m256d cos1 = _mm256_sub_pd(_mm256_mul_pd(sc.y, cs), _mm256_mul_pd(sc.x, ss));
+  const __m256d sin1 = _mm256_add_pd(_mm256_mul_pd(sc.x, cs), _mm256_mul_pd(sc.y, ss));
+  s.v = _mm256_add_pd(s.v, _mm256_mul_pd(amp, sc.y));
+  s.r = _mm256_sub_pd(s.r, _mm256_mul_pd(af, sc.x));
+  s.v1 = _mm256_add_pd(s.v1, _mm256_mul_pd(amp, cos1));
+  s.r1 = _mm256_sub_pd(s.r1, _mm256_mul_pd(af, sin1));
+}
+
+// Every term, four at a time, the last one to three beside terms of amplitude 0; returns count.
 template <typename Term>
 __attribute__((target("avx2"))) int SumCosinePairsAvx2(int count, Term term, CosinePairSums& out) {
-  __m256d v = _mm256_setzero_pd(), r = _mm256_setzero_pd(), v1 = _mm256_setzero_pd(), r1 = _mm256_setzero_pd();
+  CosineLanes s{_mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd()};
   int k = 0;
-  for (; k + 3 < count; k += 4) {
-    const CosineTerm a = term(k), b = term(k + 1), c = term(k + 2), d = term(k + 3);
-    const Double4Pair sc = SinCosAvx2(ReduceTurns(_mm256_set_pd(d.argument, c.argument, b.argument, a.argument)));
-    const __m256d amp = _mm256_set_pd(d.amplitude, c.amplitude, b.amplitude, a.amplitude);
-    const __m256d af = _mm256_mul_pd(amp, _mm256_set_pd(d.frequency, c.frequency, b.frequency, a.frequency));
-    const __m256d cs = _mm256_set_pd(d.cosStep, c.cosStep, b.cosStep, a.cosStep);
-    const __m256d ss = _mm256_set_pd(d.sinStep, c.sinStep, b.sinStep, a.sinStep);
-    const __m256d cos1 = _mm256_sub_pd(_mm256_mul_pd(sc.y, cs), _mm256_mul_pd(sc.x, ss));
-    const __m256d sin1 = _mm256_add_pd(_mm256_mul_pd(sc.x, cs), _mm256_mul_pd(sc.y, ss));
-    v = _mm256_add_pd(v, _mm256_mul_pd(amp, sc.y));
-    r = _mm256_sub_pd(r, _mm256_mul_pd(af, sc.x));
-    v1 = _mm256_add_pd(v1, _mm256_mul_pd(amp, cos1));
-    r1 = _mm256_sub_pd(r1, _mm256_mul_pd(af, sin1));
+  for (; k + 3 < count; k += 4) AddCosineTerms(term(k), term(k + 1), term(k + 2), term(k + 3), s);
+  if (k < count) {
+    constexpr CosineTerm kNone{0.0, 0.0, 0.0, 1.0, 0.0};
+    AddCosineTerms(term(k), k + 1 < count ? term(k + 1) : kNone, k + 2 < count ? term(k + 2) : kNone, kNone, s);
   }
-  out = CosinePairSums{SumLanes(v), SumLanes(r), SumLanes(v1), SumLanes(r1)};
-  return k;
+  out = CosinePairSums{SumLanes(s.v), SumLanes(s.r), SumLanes(s.v1), SumLanes(s.r1)};
+  return count;
 }
 #endif
 
@@ -139,25 +150,32 @@ struct SineTerm {
 };
 
 #if defined(CAELIX_SERIES_AVX2)
-// The first count / 4 * 4 terms, four at a time; returns how many it summed.
+// Adds four terms to the lanes v (the first instant) and v1 (the second).
+__attribute__((target("avx2"))) inline void AddSineTerms(const SineTerm& a, const SineTerm& b, const SineTerm& c,
+                                                         const SineTerm& d, __m256d& v, __m256d& v1) {
+  const Double4Pair sc = SinCosAvx2(ReduceTurns(_mm256_set_pd(d.argument, c.argument, b.argument, a.argument)));
+  const __m256d amp = _mm256_set_pd(d.amplitude, c.amplitude, b.amplitude, a.amplitude);
+  const __m256d cs = _mm256_set_pd(d.cosStep, c.cosStep, b.cosStep, a.cosStep);
+  const __m256d ss = _mm256_set_pd(d.sinStep, c.sinStep, b.sinStep, a.sinStep);
+  const __m256d cos1 = _mm256_sub_pd(_mm256_mul_pd(sc.y, cs), _mm256_mul_pd(sc.x, ss));
+  const __m256d sin1 = _mm256_add_pd(_mm256_mul_pd(sc.x, cs), _mm256_mul_pd(sc.y, ss));
+  const __m256d rest = _mm256_set_pd(d.stepRest, c.stepRest, b.stepRest, a.stepRest);
+  v = _mm256_add_pd(v, _mm256_mul_pd(amp, sc.x));
+  v1 = _mm256_add_pd(v1, _mm256_mul_pd(amp, _mm256_add_pd(sin1, _mm256_mul_pd(rest, cos1))));
+}
+
+// Every term, four at a time, the last one to three beside terms of amplitude 0; returns count.
 template <typename Term>
 __attribute__((target("avx2"))) int SumSinePairsAvx2(int count, Term term, SinePairSums& out) {
   __m256d v = _mm256_setzero_pd(), v1 = _mm256_setzero_pd();
   int k = 0;
-  for (; k + 3 < count; k += 4) {
-    const SineTerm a = term(k), b = term(k + 1), c = term(k + 2), d = term(k + 3);
-    const Double4Pair sc = SinCosAvx2(ReduceTurns(_mm256_set_pd(d.argument, c.argument, b.argument, a.argument)));
-    const __m256d amp = _mm256_set_pd(d.amplitude, c.amplitude, b.amplitude, a.amplitude);
-    const __m256d cs = _mm256_set_pd(d.cosStep, c.cosStep, b.cosStep, a.cosStep);
-    const __m256d ss = _mm256_set_pd(d.sinStep, c.sinStep, b.sinStep, a.sinStep);
-    const __m256d cos1 = _mm256_sub_pd(_mm256_mul_pd(sc.y, cs), _mm256_mul_pd(sc.x, ss));
-    const __m256d sin1 = _mm256_add_pd(_mm256_mul_pd(sc.x, cs), _mm256_mul_pd(sc.y, ss));
-    const __m256d rest = _mm256_set_pd(d.stepRest, c.stepRest, b.stepRest, a.stepRest);
-    v = _mm256_add_pd(v, _mm256_mul_pd(amp, sc.x));
-    v1 = _mm256_add_pd(v1, _mm256_mul_pd(amp, _mm256_add_pd(sin1, _mm256_mul_pd(rest, cos1))));
+  for (; k + 3 < count; k += 4) AddSineTerms(term(k), term(k + 1), term(k + 2), term(k + 3), v, v1);
+  if (k < count) {
+    constexpr SineTerm kNone{0.0, 0.0, 1.0, 0.0, 0.0};
+    AddSineTerms(term(k), k + 1 < count ? term(k + 1) : kNone, k + 2 < count ? term(k + 2) : kNone, kNone, v, v1);
   }
   out = SinePairSums{SumLanes(v), SumLanes(v1)};
-  return k;
+  return count;
 }
 #endif
 

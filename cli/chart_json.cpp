@@ -67,17 +67,17 @@ static_assert(
     "the aspect table's angles and orbs are written as integers");
 
 void WriteInput(JsonWriter& w, const ChartInput& input) {
-  w.Key("input");
+  w.Key("input"_name);
   w.StartObject();
-  w.Member("day", input.day);
-  w.Member("month", input.month);
-  w.Member("year", input.year);
-  w.Member("hour", input.hour);
-  w.Member("minute", input.minute);
-  w.Member("longitude", input.longitude);
-  w.Member("latitude", input.latitude);
-  w.Member("houseCode", kHouseCodes[HouseRow(input)]);
-  w.Member("houseName", kHouseNames[HouseRow(input)]);
+  w.Member("day"_name, input.day);
+  w.Member("month"_name, input.month);
+  w.Member("year"_name, input.year);
+  w.Member("hour"_name, input.hour);
+  w.Member("minute"_name, input.minute);
+  w.Member("longitude"_name, input.longitude);
+  w.Member("latitude"_name, input.latitude);
+  w.Member("houseCode"_name, kHouseCodes[HouseRow(input)]);
+  w.Member("houseName"_name, kHouseNames[HouseRow(input)]);
   w.EndObject();
 }
 
@@ -85,8 +85,8 @@ void WriteInput(JsonWriter& w, const ChartInput& input) {
 void WriteDateAndTime(JsonWriter& w, const ClockTime& t) {
   const std::string formatted = FormatClockTime(t);  // "YYYY-MM-DD HH:MM[:SS]"
   const std::size_t blank = formatted.rfind(' ');
-  w.Member("date", std::string_view(formatted).substr(0, blank));
-  w.Member("time", std::string_view(formatted).substr(blank + 1));
+  w.Member("date"_name, std::string_view(formatted).substr(0, blank));
+  w.Member("time"_name, std::string_view(formatted).substr(blank + 1));
 }
 
 void WriteClock(JsonWriter& w, const QuotedText& key, const ClockTime& t) {
@@ -97,52 +97,52 @@ void WriteClock(JsonWriter& w, const QuotedText& key, const ClockTime& t) {
 }
 
 void WriteBirthData(JsonWriter& w, const ResolvedBirthData& birth) {
-  w.Key("localTime");
+  w.Key("localTime"_name);
   w.StartObject();
   WriteDateAndTime(w, birth.local);
-  w.Member("zone", std::string_view(birth.zoneName));
-  w.Member("tzdataVersion", std::string_view(TzdataVersion()));
-  w.Member("abbreviation", std::string_view(birth.reading.abbreviation));
-  w.Member("offsetSeconds", birth.reading.offsetSeconds);
-  w.Member("offset", std::string_view(FormatOffset(birth.reading.offsetSeconds)));
-  w.MemberBool("daylightSaving", birth.reading.daylightSaving);
-  w.MemberBool("localMeanTime", birth.reading.localMeanTime);
-  w.MemberBool("chosen", birth.chosen);
+  w.Member("zone"_name, std::string_view(birth.zoneName));
+  w.Member("tzdataVersion"_name, std::string_view(TzdataVersion()));
+  w.Member("abbreviation"_name, std::string_view(birth.reading.abbreviation));
+  w.Member("offsetSeconds"_name, birth.reading.offsetSeconds);
+  w.Member("offset"_name, std::string_view(FormatOffset(birth.reading.offsetSeconds)));
+  w.MemberBool("daylightSaving"_name, birth.reading.daylightSaving);
+  w.MemberBool("localMeanTime"_name, birth.reading.localMeanTime);
+  w.MemberBool("chosen"_name, birth.chosen);
   w.EndObject();
-  WriteClock(w, "ut", birth.ut);
+  WriteClock(w, "ut"_name, birth.ut);
   if (!birth.place) return;
   const AtlasPlace& p = *birth.place;
-  w.Key("place");
+  w.Key("place"_name);
   w.StartObject();
-  w.Member("name", p.name);
-  w.Member("region", p.regionName);
-  w.Member("regionCode", p.regionCode);
-  w.Member("country", p.countryName);
-  w.Member("countryCode", p.countryCode);
-  w.Member("latitude", p.latitudeDeg);
-  w.Member("longitude", p.longitudeDeg);
-  w.Key("population");
+  w.Member("name"_name, p.name);
+  w.Member("region"_name, p.regionName);
+  w.Member("regionCode"_name, p.regionCode);
+  w.Member("country"_name, p.countryName);
+  w.Member("countryCode"_name, p.countryCode);
+  w.Member("latitude"_name, p.latitudeDeg);
+  w.Member("longitude"_name, p.longitudeDeg);
+  w.Key("population"_name);
   w.Uint(p.population);
-  w.Member("zone", p.zone);
+  w.Member("zone"_name, p.zone);
   w.EndObject();
 }
 
 // The sign, the position within it and the house of a longitude.
 void WriteZodiacPlace(JsonWriter& w, double longitude, const std::array<double, 12>& cusps) {
   const int sign = SignIndex(longitude);
-  w.Key("sign");
+  w.Key("sign"_name);
   w.StartObject();
-  w.Member("index", sign);
-  w.Member("name", kSignTexts[static_cast<std::size_t>(sign)]);
+  w.Member("index"_name, sign);
+  w.Member("name"_name, kSignTexts[static_cast<std::size_t>(sign)]);
   w.EndObject();
   const PositionInSign p = SplitInSign(longitude);
-  w.Key("inSign");
+  w.Key("inSign"_name);
   w.StartObject();
-  w.Member("degrees", p.degrees);
-  w.Member("minutes", p.minutes);
-  w.Member("seconds", p.seconds);
+  w.Member("degrees"_name, p.degrees);
+  w.Member("minutes"_name, p.minutes);
+  w.Member("seconds"_name, p.seconds);
   w.EndObject();
-  w.Member("house", HouseOfLongitude(longitude, cusps));
+  w.Member("house"_name, HouseOfLongitude(longitude, cusps));
 }
 
 void WriteBody(JsonWriter& w, const SlotInfo& slot, const BodySlot& s, double trueObliquityDeg,
@@ -152,39 +152,39 @@ void WriteBody(JsonWriter& w, const SlotInfo& slot, const BodySlot& s, double tr
   const bool hasDeclination = hasValue && s.declination != kNoDeclination;
   const bool hasNext = slot.hasNext && s.longitudeNext != kNoLongitude;
   w.StartObject();
-  w.Member("id", static_cast<int>(slot.id));
-  w.Member("key", kSlotKeys[row]);
-  w.Member("label", kSlotLabels[row]);
-  w.MemberOrNull("longitude", hasValue, s.longitude);
+  w.Member("id"_name, static_cast<int>(slot.id));
+  w.Member("key"_name, kSlotKeys[row]);
+  w.Member("label"_name, kSlotLabels[row]);
+  w.MemberOrNull("longitude"_name, hasValue, s.longitude);
   const bool hasLatitude = hasDeclination && slot.latitude;
-  w.MemberOrNull("latitude", hasLatitude,
+  w.MemberOrNull("latitude"_name, hasLatitude,
                  hasLatitude ? EclipticLatitude(s.longitude, s.declination, trueObliquityDeg) : 0.0);
-  w.MemberOrNull("declination", hasDeclination, s.declination);
+  w.MemberOrNull("declination"_name, hasDeclination, s.declination);
   const double speed = DailyMotionDeg(s.longitude, s.longitudeNext);
-  w.MemberOrNull("speed", hasValue && hasNext, speed);
+  w.MemberOrNull("speed"_name, hasValue && hasNext, speed);
   if (hasValue && hasNext) {
-    w.MemberBool("retrograde", speed < 0.0);
+    w.MemberBool("retrograde"_name, speed < 0.0);
   } else {
-    w.MemberNull("retrograde");
+    w.MemberNull("retrograde"_name);
   }
   if (hasValue) {
     WriteZodiacPlace(w, s.longitude, cusps);
   } else {
-    w.MemberNull("sign");
-    w.MemberNull("inSign");
-    w.MemberNull("house");
+    w.MemberNull("sign"_name);
+    w.MemberNull("inSign"_name);
+    w.MemberNull("house"_name);
   }
-  w.MemberOrNull("longitudeNext", hasNext, s.longitudeNext);
-  w.MemberOrNull("declinationNext", hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
+  w.MemberOrNull("longitudeNext"_name, hasNext, s.longitudeNext);
+  w.MemberOrNull("declinationNext"_name, hasNext && s.declinationNext != kNoDeclination, s.declinationNext);
   w.EndObject();
 }
 
 void WriteHouses(JsonWriter& w, const ChartInput& input, const std::array<double, 12>& cusps) {
-  w.Key("houses");
+  w.Key("houses"_name);
   w.StartObject();
-  w.Member("system", kHouseNames[HouseRow(input)]);
-  w.Member("code", kHouseCodes[HouseRow(input)]);
-  w.Key("cusps");
+  w.Member("system"_name, kHouseNames[HouseRow(input)]);
+  w.Member("code"_name, kHouseCodes[HouseRow(input)]);
+  w.Key("cusps"_name);
   w.StartArray();
   for (const double c : cusps) w.Double(c);
   w.EndArray();
@@ -206,17 +206,17 @@ void WriteAspects(JsonWriter& w, const ChartResult& result, std::vector<ChartAsp
   ChartAspects(result, HasNext, aspects);
   for (const ChartAspect& a : aspects) {
     w.StartObject();
-    w.Member("first", kSlotKeys[static_cast<std::size_t>(a.first)]);
-    w.Member("second", kSlotKeys[static_cast<std::size_t>(a.second)]);
-    w.Member("name", kAspectNames[static_cast<std::size_t>(a.aspect - kAspectTable.data())]);
+    w.Member("first"_name, kSlotKeys[static_cast<std::size_t>(a.first)]);
+    w.Member("second"_name, kSlotKeys[static_cast<std::size_t>(a.second)]);
+    w.Member("name"_name, kAspectNames[static_cast<std::size_t>(a.aspect - kAspectTable.data())]);
     // The table's angles and orbs are whole degrees.
-    w.Member("angle", static_cast<int>(a.aspect->angleDeg));
-    w.Member("orb", a.orbDeg);
-    w.Member("maxOrb", static_cast<int>(a.aspect->orbDeg));
+    w.Member("angle"_name, static_cast<int>(a.aspect->angleDeg));
+    w.Member("orb"_name, a.orbDeg);
+    w.Member("maxOrb"_name, static_cast<int>(a.aspect->orbDeg));
     if (a.applying) {
-      w.MemberBool("applying", *a.applying);
+      w.MemberBool("applying"_name, *a.applying);
     } else {
-      w.MemberNull("applying");
+      w.MemberNull("applying"_name);
     }
     w.EndObject();
   }
@@ -242,7 +242,7 @@ constexpr std::array<QuotedText, 3> kModalityNames = {QuotedText::Name(ModalityN
 // house they stand in as the quadruplicity page counts them.
 void WriteCounts(JsonWriter& w, const ChartResult& result) {
   static constexpr QuotedText kElementsName = QuotedText::Name(PageKey(Page::Elements));
-  w.Key("counts");
+  w.Key("counts"_name);
   w.StartObject();
   std::array<int, 4> elements{};
   const auto elementGroups = ElementGroups(result);
@@ -254,12 +254,12 @@ void WriteCounts(JsonWriter& w, const ChartResult& result) {
     for (const BodyId id : group)
       ++modalities[static_cast<std::size_t>(ModalityOfSign(SignIndex(result[id].longitude)))];
   }
-  w.Key("modalities");
+  w.Key("modalities"_name);
   WriteGroupCounts<3>(w, kModalityNames, modalities);
   std::array<int, 3> byHouse{};
   const auto houseGroups = QuadruplicityGroups(result);
   for (std::size_t g = 0; g < byHouse.size(); ++g) byHouse[g] = static_cast<int>(houseGroups[g].size());
-  w.Key("quadruplicityByHouse");
+  w.Key("quadruplicityByHouse"_name);
   WriteGroupCounts<3>(w, kModalityNames, byHouse);
   w.EndObject();
 }
@@ -271,7 +271,7 @@ constexpr std::array<QuotedText, kPages.size()> kPageNames = [] {
 }();
 
 void WritePages(JsonWriter& w, const Chart& chart) {
-  w.Key("pages");
+  w.Key("pages"_name);
   w.StartObject();
   for (std::size_t i = 0; i < kPages.size(); ++i) {
     w.Member(kPageNames[i], std::string_view(BuildPage(kPages[i].page, chart.input, chart.slots)));
@@ -285,17 +285,17 @@ void AppendChartJson(ChartJsonBuffers& buffers, const Chart& chart, bool withPag
                      const std::optional<std::string>& id, const ResolvedBirthData* birth) {
   JsonWriter w(buffers.text);
   w.StartObject();
-  if (id) w.Member("id", std::string_view(*id));
-  w.Member("schemaVersion", kJsonSchemaVersion);
-  w.Member("caelixVersion", CaelixVersion());
+  if (id) w.Member("id"_name, std::string_view(*id));
+  w.Member("schemaVersion"_name, kJsonSchemaVersion);
+  w.Member("caelixVersion"_name, CaelixVersion());
   WriteInput(w, chart.input);
-  w.Member("engine", EngineName(chart.engine));
+  w.Member("engine"_name, EngineName(chart.engine));
   if (birth) WriteBirthData(w, *birth);
-  w.Member("jdUT", chart.jdUT);
-  w.Member("jde", chart.jde);
+  w.Member("jdUT"_name, chart.jdUT);
+  w.Member("jde"_name, chart.jde);
   const std::array<double, 12> cusps = TwelveCusps(chart.slots);
   const double trueObliquityDeg = TrueObliquity(chart.jde);
-  w.Key("bodies");
+  w.Key("bodies"_name);
   w.StartArray();
   for (const SlotInfo& slot : kCatalogue) {
     if (slot.kind != SlotKind::Empty) WriteBody(w, slot, chart[slot.id], trueObliquityDeg, cusps);

@@ -21,11 +21,8 @@ class QuotedText {
 
   constexpr QuotedText() = default;
 
-  // A member name: ,"name": (a name that would need escaping, or is too long, does not compile).
-  consteval QuotedText(const char* name)  // NOLINT(google-explicit-constructor): written as "name"
-      : QuotedText(std::string_view(name), true) {}
-
-  // A value of one of the program's tables: "text"; evaluated when the program is built.
+  // A value: "text". A member name: ,"name":. Evaluated when the program is built, where a text
+  // that would need escaping, or is too long for the block, does not compile.
   static constexpr QuotedText Value(std::string_view text) { return QuotedText(text, false); }
   static constexpr QuotedText Name(std::string_view text) { return QuotedText(text, true); }
 
@@ -50,6 +47,25 @@ class QuotedText {
   std::array<char, kBlock> bytes_{};
   std::size_t size_ = 0;
 };
+
+// A string literal as a template argument.
+template <std::size_t N>
+struct NameLiteral {
+  consteval NameLiteral(const char (&literal)[N]) {  // NOLINT(google-explicit-constructor)
+    for (std::size_t i = 0; i < N; ++i) text[i] = literal[i];
+  }
+  char text[N];
+};
+
+template <NameLiteral L>
+inline constexpr QuotedText kQuotedName = QuotedText::Name(std::string_view(L.text, sizeof L.text - 1));
+
+// "name"_name: the member name precomposed once, in the program's constant data (the writer
+// copies it from there: a copy of a temporary made just before would wait on its stores).
+template <NameLiteral L>
+constexpr const QuotedText& operator""_name() {
+  return kQuotedName<L>;
+}
 
 // The precomposed texts of a table, in its order.
 template <std::size_t N>

@@ -44,7 +44,7 @@ class QuotedText {
     if (name) bytes_[size_++] = ':';
   }
 
-  std::array<char, kBlock> bytes_{};
+  std::array<char, kBlock + 1> bytes_{};  // a block copied from the first or the second byte
   std::size_t size_ = 0;
 };
 

@@ -348,11 +348,12 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
-  const auto picture = ResolvePictureOptions(options, error);
+  auto picture = ResolvePictureOptions(options, error);
   if (!picture) {
     err << error << '\n';
     return 2;
   }
+  if (birth) SetBirthDataHeader(*birth, picture->modern);
   const Chart chart = ComputeChartWith(ParseEngine(options.engine).value_or(Engine::Precise), *input);
   if (options.svgFile || options.pngFile) {
     const std::string svg = WheelPictureSvg(*input, chart.slots, *picture);

@@ -86,8 +86,14 @@ class Writer {
   void Table();
   void Line(WheelXY a, WheelXY b, const char* cls);
   void Polyline(const std::vector<WheelXY>& points, const char* cls);
-  void Label(const WheelLabel& label);
-  void GlyphAt(int glyphId, const WheelBox& box, bool halo);
+  // How a label is painted: with a thin halo of its own (paint-order), only its wide halo (a
+  // layer under all the labels, so that no line beneath runs into them and no halo covers a
+  // neighbour), or only its ink.
+  enum class Paint { WithHalo, HaloOnly, InkOnly };
+  void Label(const WheelLabel& label, Paint paint);
+  void GlyphAt(int glyphId, const WheelBox& box, Paint paint);
+  // The width of the wide halo, pixels: enough to hide the heavy angle lines under a label.
+  double WideHalo() const { return layout_.heavyStroke + layout_.stroke; }
   WheelXY At(double r, double psiDeg) const {
     return {layout_.centre.x + r * std::cos(psiDeg * kDegToRad), layout_.centre.y - r * std::sin(psiDeg * kDegToRad)};
   }
@@ -121,8 +127,12 @@ void Writer::Style() {
   for (const char* cls : {".tick", ".leader"}) out_ += Rule(cls, "stroke", "muted");
   out_ += Rule(".cusp", "stroke", "rule");
   for (const char* cls : {".text", ".dot"}) out_ += Rule(cls, "fill", "ink");
-  out_ += Rule(".halo", "stroke", "bg");
-  Append(out_, ".glyph-halo{fill:none;stroke-linecap:round;stroke-linejoin:round}\n");
+  // text.halo and text.under outrank .text's "stroke:none".
+  out_ += Rule(".halo,text.halo", "stroke", "bg");
+  out_ += Rule(".under,text.under", "stroke", "bg");
+  out_ += Rule("text.under", "fill", "bg");
+  Append(out_, ".glyph-halo,path.under{fill:none;stroke-linecap:round;stroke-linejoin:round}\n");
+  Append(out_, "text.under{stroke-linejoin:round}\n");
   for (const char* kind : {"hard", "soft", "minor"}) {
     out_ += Rule((std::string(".") + kind).c_str(), "stroke", kind);
   }
@@ -155,13 +165,19 @@ void Writer::Polyline(const std::vector<WheelXY>& points, const char* cls) {
   out_ += "\"/>\n";
 }
 
-void Writer::GlyphAt(int glyphId, const WheelBox& box, bool halo) {
+void Writer::GlyphAt(int glyphId, const WheelBox& box, Paint paint) {
   const auto glyph = FitGlyph(glyphId, box.cx, box.cy, box.halfWidth, box.halfHeight);
   if (!glyph) return;
-  // The halo, in the page's colour, keeps the lines beneath from running into the glyph.
-  if (halo) {
-    Append(out_, "<path class=\"halo glyph-halo\" stroke-width=\"", Num(glyph->penWidth + 2.0 * layout_.stroke),
-           "\" d=\"", glyph->pathData, "\"/>\n");
+  // The halo, in the page's colour, keeps the lines beneath from running into the glyph (a style
+  // attribute, since the .halo rule's width would override a presentation attribute).
+  if (paint == Paint::WithHalo) {
+    Append(out_, "<path class=\"halo glyph-halo\" style=\"stroke-width:", Num(glyph->penWidth + 2.0 * layout_.stroke),
+           "px\" d=\"", glyph->pathData, "\"/>\n");
+  }
+  if (paint == Paint::HaloOnly) {
+    Append(out_, "<path class=\"under\" style=\"stroke-width:", Num(glyph->penWidth + WideHalo()), "px\" d=\"",
+           glyph->pathData, "\"/>\n");
+    return;
   }
   Append(out_, "<path class=\"glyph\" stroke-width=\"", Num(glyph->penWidth), "\" d=\"", glyph->pathData, "\"/>\n");
   for (const FittedDot& dot : glyph->dots) {
@@ -169,18 +185,21 @@ void Writer::GlyphAt(int glyphId, const WheelBox& box, bool halo) {
   }
 }
 
-void Writer::Label(const WheelLabel& label) {
+void Writer::Label(const WheelLabel& label, Paint paint) {
+  const bool plain = label.kind == WheelLabelKind::ZodiacSign || label.kind == WheelLabelKind::TableText;
+  if (plain && paint == Paint::HaloOnly) return;
+  if (plain && paint == Paint::WithHalo) paint = Paint::InkOnly;
   if (label.glyphId != 0) {
-    GlyphAt(label.glyphId, label.box,
-            label.kind != WheelLabelKind::ZodiacSign && label.kind != WheelLabelKind::TableText);
+    GlyphAt(label.glyphId, label.box, paint);
     return;
   }
   const bool bold = label.kind == WheelLabelKind::AngleName;
-  const bool halo = label.kind != WheelLabelKind::TableText;
+  const char* cls = paint == Paint::HaloOnly ? "text under" : paint == Paint::WithHalo ? "text halo" : "text";
   const double x = label.startAligned ? label.box.cx - label.box.halfWidth : label.box.cx;
-  Append(out_, "<text class=\"text", bold ? " bold" : "", halo ? " halo" : "", "\" x=\"", Num(x), "\" y=\"",
-         Num(label.box.cy + 0.365 * label.fontPx), "\" font-size=\"", Num(label.fontPx), "\"",
-         label.startAligned ? "" : " text-anchor=\"middle\"", ">", EscapeXml(label.text), "</text>\n");
+  Append(out_, "<text class=\"", cls, bold ? " bold" : "", "\" x=\"", Num(x), "\" y=\"",
+         Num(label.box.cy + 0.365 * label.fontPx), "\" font-size=\"", Num(label.fontPx), "\"");
+  if (paint == Paint::HaloOnly) Append(out_, " style=\"stroke-width:", Num(WideHalo()), "px\"");
+  Append(out_, label.startAligned ? "" : " text-anchor=\"middle\"", ">", EscapeXml(label.text), "</text>\n");
 }
 
 void Writer::Zodiac() {
@@ -199,7 +218,7 @@ void Writer::Zodiac() {
            kElements[s.sign % 4], "\" d=\"M", Num(a.x), " ", Num(a.y), "A", Num(ro), " ", Num(ro), " 0 0 0 ", Num(b.x),
            " ", Num(b.y), "L", Num(c.x), " ", Num(c.y), "A", Num(ri), " ", Num(ri), " 0 0 1 ", Num(d.x), " ", Num(d.y),
            "Z\"/>\n");
-    GlyphAt(s.glyph.glyphId, s.glyph.box, false);
+    GlyphAt(s.glyph.glyphId, s.glyph.box, Paint::InkOnly);
     out_ += "</g>\n";
   }
   for (const ZodiacSector& s : layout_.signs) Line(At(ri, s.fromDirectionDeg), At(ro, s.fromDirectionDeg), "ring");
@@ -218,13 +237,13 @@ void Writer::Houses() {
   for (const PlacedCusp& c : layout_.cusps) Line(c.lineFrom, c.lineTo, c.angle ? "angle" : "cusp");
   Append(out_, "<circle class=\"ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
          Num(layout_.houseOuter), "\"/>\n");
-  for (const WheelLabel& n : layout_.houseNumbers) Label(n);
+  for (const WheelLabel& n : layout_.houseNumbers) Label(n, Paint::WithHalo);
   for (const PlacedCusp& c : layout_.cusps) {
     Append(out_, "<g data-cusp=\"", std::to_string(c.house), "\" data-longitude=\"", Num(c.longitude), "\"><title>",
            EscapeXml(c.tapText), "</title>\n");
     Line(c.outerFrom, c.outerTo, c.angle ? "angle" : "cusp");
     if (!c.leader.empty()) Polyline(c.leader, "leader");
-    for (const WheelLabel& l : c.labels) Label(l);
+    for (const WheelLabel& l : c.labels) Label(l, Paint::WithHalo);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";
@@ -248,16 +267,25 @@ void Writer::Aspects() {
   out_ += "</g>\n";
 }
 
+// Three layers: the true positions' ticks and the leaders, the halos of every label, then each
+// body's labels, so that neither a cusp line nor another body's leader runs through a label.
 void Writer::Bodies() {
-  out_ += "<g class=\"bodies\">\n";
+  out_ += "<g class=\"bodies\">\n<g class=\"leaders\">\n";
+  for (const PlacedBody& b : layout_.bodies) {
+    Line(b.tickFrom, b.tickTo, "angle");
+    if (!b.leader.empty()) Polyline(b.leader, "leader");
+  }
+  out_ += "</g>\n<g class=\"halos\">\n";
+  for (const PlacedBody& b : layout_.bodies) {
+    for (const WheelLabel& l : b.labels) Label(l, Paint::HaloOnly);
+  }
+  out_ += "</g>\n";
   for (const PlacedBody& b : layout_.bodies) {
     char longitude[32];
     std::snprintf(longitude, sizeof longitude, "%.4f", b.longitude);
     Append(out_, "<g class=\"body\" data-body=\"", BodyKey(b.id), "\" data-longitude=\"", longitude,
            b.retrograde ? "\" data-retrograde=\"true" : "", "\"><title>", EscapeXml(b.tapText), "</title>\n");
-    Line(b.tickFrom, b.tickTo, "angle");
-    if (!b.leader.empty()) Polyline(b.leader, "leader");
-    for (const WheelLabel& l : b.labels) Label(l);
+    for (const WheelLabel& l : b.labels) Label(l, Paint::InkOnly);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";
@@ -268,7 +296,7 @@ void Writer::Table() {
   out_ += "<g class=\"table\">\n";
   for (const TableRow& row : layout_.table) {
     Append(out_, "<g data-body=\"", BodyKey(row.id), "\"><title>", EscapeXml(row.tapText), "</title>\n");
-    for (const WheelLabel& l : row.labels) Label(l);
+    for (const WheelLabel& l : row.labels) Label(l, Paint::InkOnly);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";

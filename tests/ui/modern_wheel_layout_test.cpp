@@ -11,6 +11,7 @@
 
 #include "chart/compute_chart.h"
 #include "support/sample_chart.h"
+#include "ui/wheel/text_extent.h"
 #include "ui/wheel/wheel_bodies.h"
 
 namespace caelix {
@@ -284,6 +285,42 @@ TEST(ModernWheelLayout, AspectLinesFollowTheAspectsTable) {
   EXPECT_EQ((std::vector<std::string>{"So 120 Mo soft", "So 150 Me minor"}), lines("all"));
   EXPECT_EQ((std::vector<std::string>{"So 150 Me minor"}), lines("minor"));
   EXPECT_EQ((std::vector<std::string>{}), lines("none"));
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+// Long header lines are set smaller so that they end inside the picture, one under the other,
+// above the wheel.
+TEST(ModernWheelLayout, HeaderLinesEndInsideThePictureAboveTheWheel) {
+  const ChartInput in = testing::SampleInput();
+  const ChartResult chart = ComputeChart(in);
+  for (const int size : {64, 400, 1600}) {
+    for (const bool table : {false, true}) {
+      ModernWheelOptions options;
+      options.size = size;
+      options.table = table;
+      options.name = std::string(60, 'W') + " " + std::string(60, 'M');
+      options.localTime = "1985-07-14 09:20 America/Argentina/ComodRivadavia (CEST, +02:00), one of two readings";
+      options.placeName = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch, Wales, United Kingdom";
+      const ModernWheelLayout layout = LayoutModernWheel(in, chart, options);
+      ASSERT_EQ(6u, layout.header.size());
+      double previous = 0.0;
+      for (const HeaderLine& line : layout.header) {
+        const double width = TextWidthEm(line.text) * line.fontPx * (line.bold ? 1.1 : 1.0);
+        EXPECT_LE(line.baseline.x + width, layout.width - line.baseline.x + 1e-6)
+            << size << " " << table << ": '" << line.text << "' ends outside";
+        EXPECT_GE(line.baseline.y - line.fontPx, previous - 1e-9) << size << ": '" << line.text << "'";
+        previous = line.baseline.y;
+      }
+      EXPECT_LE(previous, layout.centre.y - layout.size / 2.0) << size;
+      // Short lines keep their size: the house system's line is the usual 2.6 % of the side.
+      EXPECT_NEAR(0.026 * size, layout.header.back().fontPx, 1e-9);
+    }
+  }
 }
 
 }  // namespace

@@ -161,7 +161,8 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
       "columns id (carried to the output), place and tz (the time is then the local clock, resolved as chart's "
       "--place and --tz do; lon and lat override the place's and may be left out or empty with a place) and "
       "resolve (earlier or later, as chart's --resolve). Example header: id,date,time,place,tz,lon,lat,houses. "
-      "Blank lines are skipped; lines longer than 64 KiB are refused");
+      "A field in double quotes may hold commas (\"Paris, FR\"), \"\" standing for a quote. Blank lines are "
+      "skipped; lines longer than 64 KiB are refused");
   batch->add_option("--threads", options.threads, "Threads to compute with (default: the number of cores)")
       ->transform(DecimalDigits())
       ->check(CLI::Range(1u, 256u));

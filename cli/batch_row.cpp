@@ -16,16 +16,52 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+struct SplitLine {
+  std::vector<std::string> fields;
+  std::string error;  // a quote left open, or text after a closing quote
+};
+
 // Returns the trimmed fields of line, at most maxFields + 1 of them (enough to tell "too many").
-std::vector<std::string_view> SplitFields(std::string_view line, std::size_t maxFields) {
-  std::vector<std::string_view> fields;
-  while (fields.size() <= maxFields) {
-    const std::size_t comma = line.find(',');
-    fields.push_back(Trim(line.substr(0, comma)));
-    if (comma == std::string_view::npos) break;
-    line.remove_prefix(comma + 1);
+// A field whose first character is a double quote runs to the closing one and may hold commas,
+// "" standing for a quote within it, as spreadsheets write "Paris, FR"; a quote anywhere else is
+// text (the seconds of 40°25'01"N).
+SplitLine SplitFields(std::string_view line, std::size_t maxFields) {
+  SplitLine split;
+  while (split.fields.size() <= maxFields) {
+    std::string_view rest = Trim(line);
+    if (rest.empty() || rest.front() != '"') {
+      const std::size_t comma = line.find(',');
+      split.fields.emplace_back(Trim(line.substr(0, comma)));
+      if (comma == std::string_view::npos) break;
+      line.remove_prefix(comma + 1);
+      continue;
+    }
+    std::string field;
+    std::size_t at = 1;
+    for (;; ++at) {
+      if (at >= rest.size()) {
+        split.error = "field " + std::to_string(split.fields.size() + 1) + ": a quote is not closed";
+        return split;
+      }
+      if (rest[at] != '"') {
+        field += rest[at];
+      } else if (at + 1 < rest.size() && rest[at + 1] == '"') {
+        field += '"';
+        ++at;
+      } else {
+        break;
+      }
+    }
+    split.fields.push_back(std::move(field));
+    rest = Trim(rest.substr(at + 1));
+    if (rest.empty()) break;
+    if (rest.front() != ',') {
+      split.error = "field " + std::to_string(split.fields.size()) + ": text after the closing quote";
+      return split;
+    }
+    line = rest.substr(1);
   }
-  return fields;
+  return split;
 }
 
 // What the readers gather from one row: the row, and the texts of a local time to resolve.
@@ -210,8 +246,8 @@ std::string_view WithoutByteOrderMark(std::string_view line) {
 }
 
 BatchHeader ParseBatchHeader(std::string_view line) {
-  const std::vector<std::string_view> fields = SplitFields(Trim(WithoutByteOrderMark(line)), kBatchColumnCount * 4);
-  if (std::none_of(fields.begin(), fields.end(), [](std::string_view f) { return ColumnNamed(f) != nullptr; })) {
+  const std::vector<std::string> fields = SplitFields(Trim(WithoutByteOrderMark(line)), kBatchColumnCount * 4).fields;
+  if (std::none_of(fields.begin(), fields.end(), [](const std::string& f) { return ColumnNamed(f) != nullptr; })) {
     return {};
   }
   BatchHeader header;
@@ -246,7 +282,9 @@ BatchHeader ParseBatchHeader(std::string_view line) {
 BatchRow ParseBatchRow(std::string_view line, const BatchLayout& layout) {
   line = Trim(line);
   if (line.empty()) return {};
-  const std::vector<std::string_view> fields = SplitFields(line, layout.fieldCount);
+  const SplitLine split = SplitFields(line, layout.fieldCount);
+  if (!split.error.empty()) return Bad(split.error);
+  const std::vector<std::string>& fields = split.fields;
   const std::string count = std::to_string(layout.fieldCount);
   if (fields.size() > layout.fieldCount) return Bad("more than " + count + " fields (" + LayoutText(layout) + ")");
   if (fields.size() != layout.fieldCount) {

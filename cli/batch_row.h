@@ -5,6 +5,7 @@
 // lat unless there is a place column. The optional columns: id, carried through to the row's
 // output; place and tz, which make the date and time a local clock reading resolved as `chart
 // --place` and `--tz` resolve it; resolve, which picks a reading of a repeated or skipped time.
+// A field in double quotes may hold commas ("Springfield, IL"), "" standing for a quote.
 #include <array>
 #include <cstddef>
 #include <optional>

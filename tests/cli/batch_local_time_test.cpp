@@ -112,6 +112,48 @@ TEST(BatchLocalTime, RowsResolveAsChartResolvesThem) {
   }
 }
 
+// A quoted field holds commas, so that a place may name its country or region.
+TEST(BatchLocalTime, QuotedFieldsHoldCommas) {
+  const BatchHeader h = ParseBatchHeader("id,date,time,place,houses");
+  ASSERT_EQ(BatchHeaderKind::Header, h.kind);
+  struct Case {
+    const char* line;
+    BatchRowKind kind;
+    const char* id;
+    const char* countryOrError;  // the place's country code, or a part of the error
+    double latitude;
+  } const cases[] = {
+      {"a,1985-07-14,09:20,\"Paris, FR\",P", BatchRowKind::Chart, "a", "FR", 48.85},
+      {"a,1985-07-14,09:20, \"Paris, US\" ,P", BatchRowKind::Chart, "a", "US", 33.66},
+      {"a,1985-07-14,09:20,\"Springfield, IL\",P", BatchRowKind::Chart, "a", "US", 39.80},
+      {"\"Ann \"\"Nan\"\", Lee\",1985-07-14,09:20,Madrid,P", BatchRowKind::Chart, "Ann \"Nan\", Lee", "ES", 40.42},
+      {"\"\",1985-07-14,09:20,Madrid,P", BatchRowKind::Chart, "", "ES", 40.42},
+      {"a,1985-07-14,09:20,Paris, FR,P", BatchRowKind::Bad, nullptr, "more than 5 fields", 0},
+      {"a,1985-07-14,09:20,\"Paris, FR,P", BatchRowKind::Bad, nullptr, "field 4: a quote is not closed", 0},
+      {"a,1985-07-14,09:20,\"Paris\" FR,P", BatchRowKind::Bad, nullptr, "field 4: text after the closing quote", 0},
+  };
+  for (const Case& c : cases) {
+    BatchRow r = ParseBatchRow(c.line, h.layout);
+    ResolveBatchRow(r, ClockChoice::Refuse);
+    EXPECT_EQ(c.kind, r.kind) << c.line << ": " << r.error;
+    if (c.kind == BatchRowKind::Bad) {
+      EXPECT_NE(std::string::npos, r.error.find(c.countryOrError)) << c.line << ": " << r.error;
+      continue;
+    }
+    if (r.kind != BatchRowKind::Chart) continue;
+    ASSERT_TRUE(r.id.has_value()) << c.line;
+    EXPECT_EQ(c.id, *r.id);
+    ASSERT_TRUE(r.birth && r.birth->place) << c.line;
+    EXPECT_EQ(c.countryOrError, r.birth->place->countryCode) << c.line;
+    EXPECT_NEAR(c.latitude, r.input.latitude, 0.1) << c.line;
+  }
+  // A quote inside a field that does not start with one is text: the seconds of a coordinate.
+  const BatchHeader plain = ParseBatchHeader("date,time,lon,lat,houses");
+  const BatchRow r = ParseBatchRow("1985-07-14,09:20,3W42,40\u00b025'30\"N,P", plain.layout);
+  ASSERT_EQ(BatchRowKind::Chart, r.kind) << r.error;
+  EXPECT_NEAR(40.425, r.input.latitude, 1e-12);
+}
+
 // A row without a place or a tz stays UT, with no localTime in its line.
 TEST(BatchLocalTime, PlainRowsInALocalLayoutStayUniversalTime) {
   const BatchHeader h = ParseBatchHeader("date,time,place,tz,lon,lat,houses");
@@ -144,6 +186,7 @@ TEST(BatchLocalTime, LinesAndMessagesAreChartsOwn) {
     int chartStatus;
   } const cases[] = {
       {"1985-07-14,09:20,Madrid,,,,P,", "--date 1985-07-14 --time 09:20 --place Madrid --houses P", 0},
+      {"1985-07-14,09:20,\"Paris, FR\",,,,K,", "--date 1985-07-14 --time 09:20 --place 'Paris, FR' --houses K", 0},
       {"1985-07-14,09:20,Madrid,,-3.5,41.25,K,",
        "--date 1985-07-14 --time 09:20 --place Madrid --lon -3.5 --lat 41.25 "
        "--houses K",

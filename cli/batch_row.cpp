@@ -127,12 +127,16 @@ std::string ReadId(std::string_view field, RowFields& fields) {
 
 // The place and the zone are checked when the row is resolved; an empty one is not given.
 std::string ReadPlace(std::string_view field, RowFields& fields) {
-  if (!field.empty()) fields.request.place = std::string(field);
+  if (field.empty()) return {};
+  if (const auto refusal = CheckPlaceOrZoneText(field, "place name")) return *refusal;
+  fields.request.place = std::string(field);
   return {};
 }
 
 std::string ReadZone(std::string_view field, RowFields& fields) {
-  if (!field.empty()) fields.request.zone = std::string(field);
+  if (field.empty()) return {};
+  if (const auto refusal = CheckPlaceOrZoneText(field, "zone")) return *refusal;
+  fields.request.zone = std::string(field);
   return {};
 }
 

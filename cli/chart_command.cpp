@@ -177,6 +177,12 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
     if (!h.value) return fail("--houses", h.error);
     in.houseIndex = *h.value;
   }
+  if (options.place) {
+    if (const auto refusal = CheckPlaceOrZoneText(*options.place, "place name")) return fail("--place", *refusal);
+  }
+  if (options.zone) {
+    if (const auto refusal = CheckPlaceOrZoneText(*options.zone, "zone")) return fail("--tz", *refusal);
+  }
   if (options.place || options.zone) {
     if (!options.date || !options.time) {
       return fail(options.place ? "--place" : "--tz", "give the local clock with --date and --time");

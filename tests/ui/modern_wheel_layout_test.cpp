@@ -48,6 +48,14 @@ std::vector<Case> Cases() {
   ChartInput north = sample;
   north.latitude = 66.0;
   north.houseIndex = 2;  // Koch: the narrowest houses
+  ChartInput stellium;
+  stellium.year = 1962;
+  stellium.month = 2;
+  stellium.day = 4;
+  stellium.hour = 16;
+  stellium.minute = 30;
+  stellium.longitude = 77.2245;
+  stellium.latitude = 28.6358;
   return {
       {"sample chart", sample, [](ChartResult&) {}},
       {"Koch at 66 deg north", north, [](ChartResult&) {}},
@@ -59,6 +67,9 @@ std::vector<Case> Cases() {
          for (const WheelBody& b : ModernWheelBodies()) Place(c, {b.id}, 45.0 + 0.08 * static_cast<int>(b.id), 0.0);
        }},
       {"equal longitudes", sample, [](ChartResult& c) { Place(c, kEight, 300.0, 0.0); }},
+      // A real one: 4 February 1962, 16:30 UT at New Delhi, seven bodies from 2 to 19 degrees
+      // Aquarius with the Sun-Moon midpoint among them, Mercury retrograde.
+      {"Aquarius stellium of 1962", stellium, [](ChartResult&) {}},
   };
 }
 

@@ -34,17 +34,27 @@ struct Job {
   std::size_t outputEnd = 0;  // for a chart: where its line (line end included) ends in its worker's text
 };
 
-// Computes the charts of a block on up to `threads` threads, worker t taking rows t, t + n,
-// t + 2n, ... and writing their lines end to end into workers[t].text, whose storage stays from
-// block to block.
-void ComputeBlock(std::vector<Job>& jobs, std::vector<ChartJsonBuffers>& workers, unsigned threads, bool withPages,
-                  Engine engine) {
-  const auto work = [&jobs, &workers, threads, withPages, engine](unsigned first) {
+struct Computing {
+  bool withPages;
+  Engine engine;
+  ClockChoice choice;  // for a repeated or skipped local time without a resolve field
+};
+
+// Resolves the local times of a block and computes its charts on up to `threads` threads,
+// worker t taking rows t, t + n, t + 2n, ... and writing their lines end to end into
+// workers[t].text, whose storage stays from block to block; a row that cannot be resolved
+// becomes a bad row.
+void ComputeBlock(std::vector<Job>& jobs, std::vector<ChartJsonBuffers>& workers, unsigned threads,
+                  const Computing& how) {
+  const auto work = [&jobs, &workers, threads, &how](unsigned first) {
     ChartJsonBuffers& buffers = workers[first];
     buffers.text.Clear();
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind != BatchRowKind::Chart) continue;
-      AppendChartJson(buffers, ComputeChartWith(engine, jobs[i].row.input), withPages, jobs[i].row.id);
+      BatchRow& row = jobs[i].row;
+      ResolveBatchRow(row, how.choice);
+      if (row.kind != BatchRowKind::Chart) continue;
+      AppendChartJson(buffers, ComputeChartWith(how.engine, row.input), how.withPages, row.id,
+                      row.birth ? &*row.birth : nullptr);
       buffers.text.Put('\n');
       jobs[i].outputEnd = buffers.text.GetSize();
     }
@@ -156,9 +166,13 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   CLI::App* batch = app.add_subcommand(
       "batch",
       "Compute many charts: one CSV row per chart on stdin, one JSON line per chart on stdout, in input order. "
-      "Rows are YYYY-MM-DD,HH:MM.mm,lon,lat,H with H a house system (P, C, K or its name). A first line that "
-      "names the columns is a header: date, time, lon, lat, houses in any order, and an optional id carried "
-      "to the output. Blank lines are skipped; lines longer than 64 KiB are refused");
+      "Rows are YYYY-MM-DD,HH:MM.mm,lon,lat,H with H a house system (P, C, K or its name), the time UT. A first "
+      "line that names the columns is a header: date, time, lon, lat, houses in any order, and the optional "
+      "columns id (carried to the output), place and tz (the time is then the local clock, resolved as chart's "
+      "--place and --tz do; lon and lat override the place's and may be left out or empty with a place) and "
+      "resolve (earlier or later, as chart's --resolve). Example header: id,date,time,place,tz,lon,lat,houses. "
+      "A field in double quotes may hold commas (\"Paris, FR\"), \"\" standing for a quote. Blank lines are "
+      "skipped; lines longer than 64 KiB are refused");
   batch->add_option("--threads", options.threads, "Threads to compute with (default: the number of cores)")
       ->transform(DecimalDigits())
       ->check(CLI::Range(1u, 256u));
@@ -168,6 +182,12 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
                    "Engine: precise (default; 21 January 1800 to 7 February 2100, the classic engine outside, "
                    "named in each line's \"engine\") or classic (the original computation)")
       ->check(CLI::IsMember({"precise", "classic"}));
+  batch
+      ->add_option("--resolve", options.resolve,
+                   "For a row's local time that occurs twice or never (daylight saving changes): take the earlier "
+                   "or the later of its two UT readings, unless the row's resolve column says (default: the row "
+                   "is refused, naming both)")
+      ->check(CLI::IsMember({"earlier", "later"}));
   return batch;
 }
 
@@ -178,6 +198,10 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
   Progress progress(options.progress);
   bool anyBad = false;
   std::size_t rowsDone = 0;
+  const Computing how{options.pages, ParseEngine(options.engine).value_or(Engine::Precise),
+                      options.resolve == "earlier" ? ClockChoice::Earlier
+                      : options.resolve == "later" ? ClockChoice::Later
+                                                   : ClockChoice::Refuse};
   RowReader reader(in);
   std::vector<Job> jobs;
   const std::size_t blockRows = kRowsPerThread * threads;
@@ -187,7 +211,7 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
   bool more = true;
   while (more) {
     more = reader.ReadBlock(jobs, blockRows);
-    ComputeBlock(jobs, workers, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
+    ComputeBlock(jobs, workers, threads, how);
     std::fill(written.begin(), written.end(), 0);
     for (std::size_t i = 0; i < jobs.size(); ++i) {
       const Job& job = jobs[i];

@@ -1,8 +1,9 @@
 """The chart page end to end in Debian's chromium, headless, driven through chromedriver (selenium).
 
-A person's way through the page: type the birth data, pick the town among the suggestions, draw
-the chart, see the wheel and the positions table, point at a symbol and read its name; then open
-an address that carries the inputs and see its chart drawn directly. Screenshots go to the folder
+A person's way through the page: type the birth data, type part of the town's name and pick it
+among the suggestions, draw the chart, see the wheel, the positions table and the local time read
+in the town's zone, point at a symbol and read its name; then open an address that carries the
+inputs (coordinates and a zone) and see its chart drawn directly. Screenshots go to the folder
 given. Exit 77 (skipped) when chromium, chromedriver or selenium is missing.
 
 Usage: browser_end_to_end.py CAELIX SCREENSHOT_DIR
@@ -78,18 +79,33 @@ def main():
                 type_into(driver, 'name', 'Ada')
                 type_into(driver, 'date', '1985-07-14')
                 type_into(driver, 'time', '09:20')
-                type_into(driver, 'lon', '-3.7038')
-                type_into(driver, 'lat', '40.4168')
+                # The town: typed in part, then picked among the atlas' suggestions.
+                type_into(driver, 'place', 'Madri')
+                wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#place-list li')))
+                options = driver.find_elements(By.CSS_SELECTOR, '#place-list li')
+                texts = [o.text for o in options]
+                pick = next((o for o in options if o.text.startswith('Madrid, Madrid, Spain')), None)
+                assert pick is not None, f'no suggestion is Madrid, Spain: {texts}'
+                pick.click()
+                assert driver.find_element(By.ID, 'place').get_attribute('value') == 'Madrid, Madrid, ES'
+                info = driver.find_element(By.ID, 'place-info')
+                assert info.is_displayed() and 'Europe/Madrid' in info.text and ' N 3.' in info.text, info.text
+                assert not driver.find_element(By.ID, 'place-list').is_displayed(), 'the suggestions stayed open'
                 driver.find_element(By.ID, 'draw').click()
                 rows = wait_for_chart(driver, wait)
                 first = rows[0].find_elements(By.TAG_NAME, 'td')
                 assert first[0].text == 'So Sun', first[0].text
                 assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Ada'
+                summary = driver.find_element(By.ID, 'chart-summary').text
+                # Madrid kept summer time in 1985: 09:20 there was 07:20 UT.
+                for part in ('Madrid, Madrid, Spain', '1985-07-14 09:20 Europe/Madrid (CEST, +02:00)',
+                             '1985-07-14 07:20 UT'):
+                    assert part in summary, f'{part!r} not in {summary!r}'
                 for page in ('elements', 'modalities', 'aspects'):
                     assert driver.find_element(By.ID, page).text.strip(), f'the {page} are empty'
                 # The address now carries the inputs.
                 query = urllib.parse.parse_qs(urllib.parse.urlparse(driver.current_url).query)
-                assert query['date'] == ['1985-07-14'] and query['lon'] == ['-3.7038'], driver.current_url
+                assert query['date'] == ['1985-07-14'] and query['place'] == ['Madrid, Madrid, ES'], driver.current_url
 
                 # Pointing at a symbol names it in the status line: the Sun, then the Moon.
                 status = driver.find_element(By.ID, 'status')
@@ -114,14 +130,18 @@ def main():
                 assert driver.find_element(By.ID, 'lat').get_attribute('aria-invalid') == 'true'
                 check_no_page_errors(driver)
 
-                # An address with the inputs draws its chart when opened.
-                params = {'name': 'Link', 'date': '2000-01-01', 'time': '12:00', 'lon': '14.417', 'lat': '50.083',
-                          'houses': 'K'}
+                # An address with the inputs draws its chart when opened: coordinates and a zone typed
+                # in, not a town.
+                params = {'name': 'Link', 'date': '2000-01-01', 'time': '13:00', 'lon': '14.417', 'lat': '50.083',
+                          'tz': '+01:00', 'houses': 'K'}
                 driver.get(server.url + '?' + urllib.parse.urlencode(params))
                 wait_for_chart(driver, wait)
                 assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Link'
                 assert driver.find_element(By.ID, 'houses').get_attribute('value') == 'K'
-                assert 'Koch' in driver.find_element(By.ID, 'chart-summary').text
+                assert driver.find_element(By.ID, 'tz').get_attribute('value') == '+01:00'
+                summary = driver.find_element(By.ID, 'chart-summary').text
+                for part in ('2000-01-01 12:00 UT', 'Koch'):
+                    assert part in summary, f'{part!r} not in {summary!r}'
                 driver.save_screenshot(os.path.join(shots, 'browser_link.png'))
                 check_no_page_errors(driver)
             finally:

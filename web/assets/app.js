@@ -2,7 +2,7 @@
 // The page's address carries the inputs, so that a chart can be bookmarked and shared.
 'use strict';
 
-const FORM_FIELDS = ['name', 'date', 'time', 'place', 'lon', 'lat', 'tz', 'houses'];
+const FORM_FIELDS = ['name', 'date', 'time', 'place', 'lon', 'lat', 'tz', 'resolve', 'houses'];
 const API_FIELDS = FORM_FIELDS.filter((f) => f !== 'name');
 const $ = (id) => document.getElementById(id);
 
@@ -22,6 +22,7 @@ function fillForm(params) {
     if (f === 'houses') $(f).value = value || 'P';
     else $(f).value = value || '';
   }
+  showPlaceInfo(null);
 }
 
 function showError(text, field) {
@@ -116,12 +117,7 @@ async function drawChart(params) {
     const name = params.get('name');
     $('chart-title').textContent = name ? `Chart of ${name}` : 'Chart';
     document.title = name ? `${name} · Caelix` : 'Caelix';
-    const input = chart.input;
-    $('chart-summary').textContent =
-        `${input.year}-${String(input.month).padStart(2, '0')}-${String(input.day).padStart(2, '0')} ` +
-        `${String(input.hour).padStart(2, '0')}:${String(Math.floor(input.minute)).padStart(2, '0')} UT, ` +
-        `longitude ${degreesMinutes(input.longitude)}, latitude ${degreesMinutes(input.latitude)}, ` +
-        `${input.houseName} houses`;
+    $('chart-summary').textContent = chartSummary(chart);
     showWheel(svg);
     fillPositions(chart.bodies);
     $('elements').textContent = chart.pages.elements;
@@ -138,6 +134,50 @@ async function drawChart(params) {
   }
 }
 
+// One line of what the chart was drawn for: the town, the local time and its zone when given, the
+// UT, the coordinates and the house system.
+function chartSummary(chart) {
+  const input = chart.input;
+  const parts = [];
+  if (chart.place) parts.push(placeName(chart.place));
+  if (chart.localTime) {
+    const local = chart.localTime;
+    parts.push(`${local.date} ${local.time} ${local.zone} (${local.abbreviation}, ${local.offset})`);
+  }
+  parts.push(
+      `${input.year}-${String(input.month).padStart(2, '0')}-${String(input.day).padStart(2, '0')} ` +
+      `${String(input.hour).padStart(2, '0')}:${String(Math.floor(input.minute)).padStart(2, '0')} UT`);
+  parts.push(`longitude ${degreesMinutes(input.longitude)}, latitude ${degreesMinutes(input.latitude)}`);
+  parts.push(`${input.houseName} houses`);
+  return parts.join(', ');
+}
+
+// A town of the atlas as people name it: "Springfield, Illinois, United States".
+function placeName(place) {
+  const region = place.region || place.regionCode;
+  return [place.name, region, place.country || place.countryCode].filter((p) => p).join(', ');
+}
+
+// What the place field takes for a town: its name, its region and its country code, so that the
+// atlas finds that town first ("Springfield, Illinois, US").
+function placeQuery(place) {
+  const region = place.region || place.regionCode;
+  return [place.name, region, place.countryCode].filter((p) => p).join(', ');
+}
+
+// "40.4165 N 3.7026 W, Europe/Madrid": where a town is and its zone.
+function placeWhere(place) {
+  const lat = `${Math.abs(place.latitude).toFixed(4)} ${place.latitude < 0 ? 'S' : 'N'}`;
+  const lon = `${Math.abs(place.longitude).toFixed(4)} ${place.longitude < 0 ? 'W' : 'E'}`;
+  return `${lat} ${lon}, ${place.zone}`;
+}
+
+// Shows under the place field where the picked town is, or nothing.
+function showPlaceInfo(place) {
+  $('place-info').hidden = !place;
+  $('place-info').textContent = place ? `${placeName(place)}: ${placeWhere(place)}` : '';
+}
+
 // The place suggestions: up to eight towns of the atlas whose names begin with what is typed.
 const suggestions = {timer: 0, items: [], active: -1, generation: 0};
 
@@ -152,12 +192,16 @@ function closeSuggestions() {
 function pickSuggestion(index) {
   const item = suggestions.items[index];
   if (!item) return;
-  $('place').value = item.query;
-  // The town decides the coordinates and the zone.
-  $('lon').value = '';
-  $('lat').value = '';
-  $('tz').value = '';
+  const query = placeQuery(item);
+  $('place').value = query;
+  // The town decides the coordinates and the zone. A smaller town of the same name, region and
+  // country is not the one the atlas finds first: its coordinates and zone are given as well.
+  const shadowed = suggestions.items.slice(0, index).some((other) => placeQuery(other) === query);
+  $('lon').value = shadowed ? String(item.longitude) : '';
+  $('lat').value = shadowed ? String(item.latitude) : '';
+  $('tz').value = shadowed ? item.zone : '';
   closeSuggestions();
+  showPlaceInfo(item);
 }
 
 function markActive(index) {
@@ -176,7 +220,7 @@ async function suggestPlaces() {
   let places = [];
   try {
     const response = await fetch(`/api/v1/places?${new URLSearchParams({q: text, limit: '8'})}`);
-    if (response.ok) places = (await response.json()).places;
+    if (response.ok) places = await response.json();
   } catch (e) {
     places = [];
   }
@@ -187,7 +231,7 @@ async function suggestPlaces() {
   places.forEach((place, i) => {
     const option = document.createElement('li');
     option.setAttribute('role', 'option');
-    option.textContent = place.description;
+    option.textContent = `${placeName(place)} · ${placeWhere(place)}`;
     option.addEventListener('mousedown', (event) => {
       event.preventDefault();
       pickSuggestion(i);
@@ -217,6 +261,7 @@ function start() {
     drawChart(params);
   });
   $('place').addEventListener('input', () => {
+    showPlaceInfo(null);
     clearTimeout(suggestions.timer);
     suggestions.timer = setTimeout(suggestPlaces, 150);
   });

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <limits>
 #include <thread>
 
@@ -49,6 +50,14 @@ RequestResult<RequestParams> RequestParameters(const httplib::Request& req) {
   return result;
 }
 
+// Sets the answer's body and type, taking the text without a copy (a chart's JSON is some 20 KB).
+void SetBody(httplib::Response& res, std::string body, const char* type) {
+  res.body = std::move(body);
+  const auto [first, last] = res.headers.equal_range("Content-Type");
+  res.headers.erase(first, last);
+  res.set_header("Content-Type", type);
+}
+
 void ReplyParamError(httplib::Response& res, const ParamError& error) {
   res.status = 400;
   res.set_content(ParamErrorJson(error), kJsonType);
@@ -89,26 +98,26 @@ void ChartJsonHandler(const httplib::Request& req, httplib::Response& res, Engin
   std::optional<ResolvedBirthData> birth;
   const auto chart = ChartOfRequest(req, res, false, engine, &birth);
   if (!chart) return;
-  res.set_content(ChartToJson(chart->chart, true, std::nullopt, birth ? &*birth : nullptr), kJsonType);
+  SetBody(res, ChartToJson(chart->chart, true, std::nullopt, birth ? &*birth : nullptr), kJsonType);
 }
 
 void ChartSvgHandler(const httplib::Request& req, httplib::Response& res, Engine engine) {
   const auto chart = ChartOfRequest(req, res, true, engine);
   if (!chart) return;
-  res.set_content(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), kSvgType);
+  SetBody(res, WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), kSvgType);
 }
 
 void ChartPngHandler(const httplib::Request& req, httplib::Response& res, Engine engine) {
   const auto chart = ChartOfRequest(req, res, true, engine);
   if (!chart) return;
   std::string error;
-  const auto png = RenderSvgToPng(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), error);
+  auto png = RenderSvgToPng(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), error);
   if (!png) {
     res.status = 500;
     res.set_content(StatusJson(500, "the wheel could not be rendered: " + error), kJsonType);
     return;
   }
-  res.set_content(*png, "image/png");
+  SetBody(res, std::move(*png), "image/png");
 }
 
 // The atlas' candidates for a place name, as `caelix places QUERY --json` lists them; none is an
@@ -125,7 +134,7 @@ void PlacesHandler(const httplib::Request& req, httplib::Response& res) {
     return;
   }
   const auto& [query, limit] = *request.value;
-  res.set_content(PlacesToJson(Atlas::Embedded().Find(query, static_cast<std::size_t>(limit))), kJsonType);
+  SetBody(res, PlacesToJson(Atlas::Embedded().Find(query, static_cast<std::size_t>(limit))), kJsonType);
 }
 
 // The page and its files; "/" is the page itself.
@@ -172,6 +181,24 @@ std::string StatusMessage(int status) {
   }
 }
 
+// Holds one of the compute slots while it lives.
+class ComputeTurn {
+ public:
+  explicit ComputeTurn(std::counting_semaphore<kMaxComputeSlots>& slots) : slots_(slots) { slots_.acquire(); }
+  ~ComputeTurn() { slots_.release(); }
+  ComputeTurn(const ComputeTurn&) = delete;
+  ComputeTurn& operator=(const ComputeTurn&) = delete;
+
+ private:
+  std::counting_semaphore<kMaxComputeSlots>& slots_;
+};
+
+// Returns the charts computed at once: one per processor, at least one.
+std::ptrdiff_t ComputeSlots() {
+  const unsigned processors = std::thread::hardware_concurrency();
+  return std::clamp<std::ptrdiff_t>(processors, 1, kMaxComputeSlots);
+}
+
 // Reads what the first request would otherwise wait for: the time-zone database (its list of
 // zones, and the zones of the clock's readings) and the atlas.
 void WarmUp() {
@@ -181,7 +208,8 @@ void WarmUp() {
 
 }  // namespace
 
-ChartServer::ChartServer(unsigned threads, Engine engine) : server_(std::make_unique<httplib::Server>()) {
+ChartServer::ChartServer(unsigned threads, Engine engine)
+    : server_(std::make_unique<httplib::Server>()), computeSlots_(ComputeSlots()) {
   WarmUp();
   httplib::Server& s = *server_;
   s.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
@@ -206,8 +234,14 @@ ChartServer::ChartServer(unsigned threads, Engine engine) : server_(std::make_un
                           "default-src 'none'; script-src 'self'; connect-src 'self'; img-src 'self'; "
                           "style-src 'self' 'unsafe-inline'; form-action 'self'; base-uri 'none'"}});
   s.Get("/healthz", [](const httplib::Request&, httplib::Response& res) { res.set_content(HealthJson(), kJsonType); });
-  const auto withEngine = [engine](void (*handler)(const httplib::Request&, httplib::Response&, Engine)) {
-    return [engine, handler](const httplib::Request& req, httplib::Response& res) { handler(req, res, engine); };
+  // A chart is computed and written by at most one thread per processor at a time, the others
+  // waiting their turn: with a thread per connection, 64 connections would otherwise share the
+  // processors 64 ways, switching between requests and finishing each later.
+  const auto withEngine = [engine, this](void (*handler)(const httplib::Request&, httplib::Response&, Engine)) {
+    return [engine, handler, this](const httplib::Request& req, httplib::Response& res) {
+      ComputeTurn turn(computeSlots_);
+      handler(req, res, engine);
+    };
   };
   s.Get("/api/v1/chart", withEngine(ChartJsonHandler));
   s.Post("/api/v1/chart", withEngine(ChartJsonHandler));

@@ -9,6 +9,7 @@ given. Exit 77 (skipped) when chromium, chromedriver or selenium is missing.
 Usage: browser_end_to_end.py CAELIX SCREENSHOT_DIR
 """
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -56,6 +57,32 @@ def wait_for_chart(driver, wait):
     return rows
 
 
+# A point of the element's box where the element itself (or one of its children) is drawn on top,
+# as an offset from the box's centre; a symbol's box also holds empty space and its neighbours.
+FIND_DRAWN_POINT = '''
+const element = arguments[0];
+const box = element.getBoundingClientRect();
+for (let step = 2; step <= 32; step *= 2) {
+  for (let i = 1; i < step; i += 2) {
+    for (let j = 1; j < step; j += 2) {
+      const x = box.left + box.width * i / step, y = box.top + box.height * j / step;
+      const hit = document.elementFromPoint(x, y);
+      if (hit && element.contains(hit)) return [x - (box.left + box.width / 2), y - (box.top + box.height / 2)];
+    }
+  }
+}
+return null;
+'''
+
+
+def point_at(driver, element):
+    """Moves the pointer onto a drawn part of element."""
+    driver.execute_script('arguments[0].scrollIntoView({block: "center"})', element)
+    offset = driver.execute_script(FIND_DRAWN_POINT, element)
+    assert offset is not None, 'the symbol is hidden under others'
+    ActionChains(driver).move_to_element_with_offset(element, int(offset[0]), int(offset[1])).perform()
+
+
 def check_no_page_errors(driver):
     """No script error, no refused resource; the 400 answers the test asks for are not errors."""
     severe = [e for e in driver.get_log('browser') if e['level'] == 'SEVERE' and 'status of 400' not in e['message']]
@@ -86,6 +113,7 @@ def main():
                 texts = [o.text for o in options]
                 pick = next((o for o in options if o.text.startswith('Madrid, Madrid, Spain')), None)
                 assert pick is not None, f'no suggestion is Madrid, Spain: {texts}'
+                driver.save_screenshot(os.path.join(shots, 'browser_suggestions.png'))
                 pick.click()
                 assert driver.find_element(By.ID, 'place').get_attribute('value') == 'Madrid, Madrid, ES'
                 info = driver.find_element(By.ID, 'place-info')
@@ -111,14 +139,15 @@ def main():
                 status = driver.find_element(By.ID, 'status')
                 titles = driver.find_elements(By.CSS_SELECTOR, '#wheel svg title')
                 assert titles, 'the wheel has no named symbols'
-                for starts in ('So 2', 'Mo 0'):
-                    area = next(t for t in titles if t.get_attribute('textContent').startswith(starts))
-                    area = area.find_element(By.XPATH, '..')
-                    ActionChains(driver).move_to_element(area).perform()
+                for label in ('So', 'Mo'):
+                    # The body's own symbol ("Mo 29Ge12 ..."), not an aspect line ("Mo conjunction Ve").
+                    title = next(t for t in titles if re.match(label + r' \d', t.get_attribute('textContent')))
+                    name = title.get_attribute('textContent').strip()
+                    point_at(driver, title.find_element(By.XPATH, '..'))
                     try:
-                        wait.until(lambda d: status.text.startswith(starts))
+                        wait.until(lambda d: status.text.strip() == name)
                     except Exception:
-                        raise AssertionError(f"status {status.text!r}, pointing at {starts!r}")
+                        raise AssertionError(f"status {status.text!r}, pointing at {name!r}")
                 driver.save_screenshot(os.path.join(shots, 'browser_chart.png'))
 
                 # A bad value is named under the form and the chart goes.

@@ -231,7 +231,7 @@ TEST_F(ChartServerTest, PlacesAreTheCommandLines) {
     const char* query;
   } cases[] = {
       {"Madrid", "q=Madrid"},
-      {"'Springfield, IL'", "q=Springfield%2C+IL"},
+      {"'Springfield, IL'", "q=Springfield%2C%20IL"},
       {"Springfield --limit 25", "q=Springfield&limit=25"},
       {"par --limit 3", "q=par&limit=3"},
       {"'münchen' --limit 1", "q=m%C3%BCnchen&limit=1"},

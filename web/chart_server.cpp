@@ -2,7 +2,6 @@
 
 #include <httplib.h>
 
-#include <algorithm>
 #include <limits>
 #include <thread>
 
@@ -181,24 +180,6 @@ std::string StatusMessage(int status) {
   }
 }
 
-// Holds one of the compute slots while it lives.
-class ComputeTurn {
- public:
-  explicit ComputeTurn(std::counting_semaphore<kMaxComputeSlots>& slots) : slots_(slots) { slots_.acquire(); }
-  ~ComputeTurn() { slots_.release(); }
-  ComputeTurn(const ComputeTurn&) = delete;
-  ComputeTurn& operator=(const ComputeTurn&) = delete;
-
- private:
-  std::counting_semaphore<kMaxComputeSlots>& slots_;
-};
-
-// Returns the charts computed at once: one per processor, at least one.
-std::ptrdiff_t ComputeSlots() {
-  const unsigned processors = std::thread::hardware_concurrency();
-  return std::clamp<std::ptrdiff_t>(processors, 1, kMaxComputeSlots);
-}
-
 // Reads what the first request would otherwise wait for: the time-zone database (its list of
 // zones, and the zones of the clock's readings) and the atlas.
 void WarmUp() {
@@ -208,8 +189,7 @@ void WarmUp() {
 
 }  // namespace
 
-ChartServer::ChartServer(unsigned threads, Engine engine)
-    : server_(std::make_unique<httplib::Server>()), computeSlots_(ComputeSlots()) {
+ChartServer::ChartServer(unsigned threads, Engine engine) : server_(std::make_unique<httplib::Server>()) {
   WarmUp();
   httplib::Server& s = *server_;
   s.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
@@ -234,14 +214,8 @@ ChartServer::ChartServer(unsigned threads, Engine engine)
                           "default-src 'none'; script-src 'self'; connect-src 'self'; img-src 'self'; "
                           "style-src 'self' 'unsafe-inline'; form-action 'self'; base-uri 'none'"}});
   s.Get("/healthz", [](const httplib::Request&, httplib::Response& res) { res.set_content(HealthJson(), kJsonType); });
-  // A chart is computed and written by at most one thread per processor at a time, the others
-  // waiting their turn: with a thread per connection, 64 connections would otherwise share the
-  // processors 64 ways, switching between requests and finishing each later.
-  const auto withEngine = [engine, this](void (*handler)(const httplib::Request&, httplib::Response&, Engine)) {
-    return [engine, handler, this](const httplib::Request& req, httplib::Response& res) {
-      ComputeTurn turn(computeSlots_);
-      handler(req, res, engine);
-    };
+  const auto withEngine = [engine](void (*handler)(const httplib::Request&, httplib::Response&, Engine)) {
+    return [engine, handler](const httplib::Request& req, httplib::Response& res) { handler(req, res, engine); };
   };
   s.Get("/api/v1/chart", withEngine(ChartJsonHandler));
   s.Post("/api/v1/chart", withEngine(ChartJsonHandler));

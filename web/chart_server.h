@@ -5,7 +5,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <semaphore>
 #include <string>
 
 #include "chart/precise_chart.h"
@@ -20,8 +19,6 @@ namespace caelix {
 constexpr std::size_t kMaxBodyBytes = 64 * 1024;
 // Connections served at once when none is asked for: each open connection holds a thread.
 constexpr unsigned kDefaultServeThreads = 64;
-// The most charts computed at once, whatever the number of processors.
-constexpr std::ptrdiff_t kMaxComputeSlots = 256;
 
 class ChartServer {
  public:
@@ -48,8 +45,7 @@ class ChartServer {
   std::unique_ptr<httplib::Server> server_;
   int listenSocket_ = -1;  // the last socket httplib made to listen on, the one bound
   std::atomic<bool> stopRequested_{false};
-  std::atomic<bool> running_{false};                        // Run has begun and not yet returned
-  std::counting_semaphore<kMaxComputeSlots> computeSlots_;  // one per processor: the charts computed at once
+  std::atomic<bool> running_{false};  // Run has begun and not yet returned
 };
 
 }  // namespace caelix

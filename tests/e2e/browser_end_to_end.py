@@ -106,6 +106,18 @@ def main():
                 type_into(driver, 'name', 'Ada')
                 type_into(driver, 'date', '1985-07-14')
                 type_into(driver, 'time', '09:20')
+                # A town the atlas would not find first by its name (London has "City of London" as
+                # an alternate name): picking it gives its own coordinates and zone as well.
+                type_into(driver, 'place', 'City of Lon')
+                wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#place-list li')))
+                city = next((o for o in driver.find_elements(By.CSS_SELECTOR, '#place-list li')
+                             if o.text.startswith('City of London,')), None)
+                assert city is not None, 'City of London is not suggested'
+                city.click()
+                wait.until(lambda d: d.find_element(By.ID, 'tz').get_attribute('value') == 'Europe/London')
+                lon = float(driver.find_element(By.ID, 'lon').get_attribute('value'))
+                assert abs(lon - -0.0918) < 1e-3, f'the longitude of the City of London is {lon}'
+
                 # The town: typed in part, then picked among the atlas' suggestions.
                 type_into(driver, 'place', 'Madri')
                 wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#place-list li')))
@@ -119,6 +131,8 @@ def main():
                 info = driver.find_element(By.ID, 'place-info')
                 assert info.is_displayed() and 'Europe/Madrid' in info.text and ' N 3.' in info.text, info.text
                 assert not driver.find_element(By.ID, 'place-list').is_displayed(), 'the suggestions stayed open'
+                for field in ('lon', 'lat', 'tz'):
+                    assert driver.find_element(By.ID, field).get_attribute('value') == '', f'{field} kept a value'
                 driver.find_element(By.ID, 'draw').click()
                 rows = wait_for_chart(driver, wait)
                 first = rows[0].find_elements(By.TAG_NAME, 'td')
@@ -169,7 +183,7 @@ def main():
                 assert driver.find_element(By.ID, 'houses').get_attribute('value') == 'K'
                 assert driver.find_element(By.ID, 'tz').get_attribute('value') == '+01:00'
                 summary = driver.find_element(By.ID, 'chart-summary').text
-                for part in ('2000-01-01 12:00 UT', 'Koch'):
+                for part in ('2000-01-01 13:00 UTC+01:00, ', '2000-01-01 12:00 UT', 'Koch'):
                     assert part in summary, f'{part!r} not in {summary!r}'
                 driver.save_screenshot(os.path.join(shots, 'browser_link.png'))
                 check_no_page_errors(driver)

@@ -142,7 +142,12 @@ function chartSummary(chart) {
   if (chart.place) parts.push(placeName(chart.place));
   if (chart.localTime) {
     const local = chart.localTime;
-    parts.push(`${local.date} ${local.time} ${local.zone} (${local.abbreviation}, ${local.offset})`);
+    // "Europe/Madrid (CEST, +02:00)", "LMT (-00:14:44)", "UTC+01:00".
+    const details = [];
+    if (local.abbreviation !== local.zone) details.push(local.abbreviation);
+    if (!local.zone.endsWith(local.offset)) details.push(local.offset);
+    const zone = details.length > 0 ? `${local.zone} (${details.join(', ')})` : local.zone;
+    parts.push(`${local.date} ${local.time} ${zone}`);
   }
   parts.push(
       `${input.year}-${String(input.month).padStart(2, '0')}-${String(input.day).padStart(2, '0')} ` +
@@ -161,7 +166,7 @@ function placeName(place) {
 // What the place field takes for a town: its name, its region and its country code, so that the
 // atlas finds that town first ("Springfield, Illinois, US").
 function placeQuery(place) {
-  const region = place.region || place.regionCode;
+  const region = place.region && !place.region.includes(',') ? place.region : place.regionCode;
   return [place.name, region, place.countryCode].filter((p) => p).join(', ');
 }
 
@@ -194,14 +199,31 @@ function pickSuggestion(index) {
   if (!item) return;
   const query = placeQuery(item);
   $('place').value = query;
-  // The town decides the coordinates and the zone. A smaller town of the same name, region and
-  // country is not the one the atlas finds first: its coordinates and zone are given as well.
-  const shadowed = suggestions.items.slice(0, index).some((other) => placeQuery(other) === query);
-  $('lon').value = shadowed ? String(item.longitude) : '';
-  $('lat').value = shadowed ? String(item.latitude) : '';
-  $('tz').value = shadowed ? item.zone : '';
+  // The town decides the coordinates and the zone.
+  $('lon').value = '';
+  $('lat').value = '';
+  $('tz').value = '';
   closeSuggestions();
   showPlaceInfo(item);
+  confirmPlace(query, item);
+}
+
+// When the atlas finds another town first for the name picked (a bigger town of the same name,
+// region and country, or one that has the name as an alternate name), gives the picked town's
+// coordinates and zone as well.
+async function confirmPlace(query, item) {
+  let first = null;
+  try {
+    const response = await fetch(`/api/v1/places?${new URLSearchParams({q: query, limit: '1'})}`);
+    if (response.ok) [first] = await response.json();
+  } catch (e) {
+    return;
+  }
+  if ($('place').value !== query) return;  // changed meanwhile
+  if (first && first.latitude === item.latitude && first.longitude === item.longitude) return;
+  $('lon').value = String(item.longitude);
+  $('lat').value = String(item.latitude);
+  $('tz').value = item.zone;
 }
 
 function markActive(index) {

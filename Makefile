@@ -48,9 +48,10 @@ tables: configure
 	@cmake --preset $(PRESET) $(EPHE_OPTION) >/dev/null
 	@cmake --build --preset $(PRESET) --target tables
 
-# Recomputes the precise engine's series (astro/series/) from the npm package astronomia.
+# Recomputes the precise engine's series (astro/series/) from the npm package astronomia and
+# Debian's python3-skyfield (the splines of Delta T).
 series: configure
-	@cmake --build --preset $(PRESET) --target series
+	@cmake --build --preset $(PRESET) --target series delta-t-spline
 
 # Refits the corrections of Uranus and Neptune to the Swiss Ephemeris (astro/series/).
 outer-planets: configure

@@ -62,15 +62,42 @@ double EspenakMeeus(double year) {
 
 double EspenakMeeusDeltaTSeconds(double jdUT) { return EspenakMeeus(YearOf(jdUT)); }
 
+namespace {
+
+// The splines at year, which lies inside them.
+double SplineDeltaT(double year) {
+  const DeltaTSplineTable& t = kDeltaTSplines;
+  const DeltaTSpline* upper = std::upper_bound(t.splines, t.splines + t.count, year,
+                                               [](double y, const DeltaTSpline& s) { return y < s.fromYear; });
+  const DeltaTSpline& s = upper[-1];
+  const double u = (year - s.fromYear) / (s.toYear - s.fromYear);
+  return ((s.a3 * u + s.a2) * u + s.a1) * u + s.a0;
+}
+
+// The model beyond the observed values, continued from the value observed at endJd.
+double FadeIntoModel(double jdUT, double endJd, double endSeconds) {
+  const double years = std::fabs(YearOf(jdUT) - YearOf(endJd));
+  const double offset = endSeconds - EspenakMeeusDeltaTSeconds(endJd);
+  return EspenakMeeusDeltaTSeconds(jdUT) + offset * std::max(0.0, 1.0 - years / kFadeYears);
+}
+
+}  // namespace
+
 double PreciseDeltaTSeconds(double jdUT) {
   const DeltaTTable& t = kObservedDeltaT;
   const DeltaTNode& first = t.nodes[0];
   const DeltaTNode& last = t.nodes[t.count - 1];
-  if (jdUT < first.jd || jdUT > last.jd) {
-    const DeltaTNode& end = jdUT < first.jd ? first : last;
-    const double years = std::fabs(YearOf(jdUT) - YearOf(end.jd));
-    const double offset = end.seconds - EspenakMeeusDeltaTSeconds(end.jd);
-    return EspenakMeeusDeltaTSeconds(jdUT) + offset * std::max(0.0, 1.0 - years / kFadeYears);
+  if (jdUT > last.jd) return FadeIntoModel(jdUT, last.jd, last.seconds);
+  if (jdUT < first.jd) {
+    const double splinesFromYear = kDeltaTSplines.splines[0].fromYear;
+    const double year = YearOf(jdUT);
+    if (year < splinesFromYear) {
+      const double splinesFromJd = 2451545.0 + (splinesFromYear - 2000.0) * 365.25;
+      return FadeIntoModel(jdUT, splinesFromJd, SplineDeltaT(splinesFromYear));
+    }
+    const double firstYear = YearOf(first.jd);
+    const double join = first.seconds - SplineDeltaT(firstYear);
+    return SplineDeltaT(year) + join * std::max(0.0, 1.0 - (firstYear - year) / kDeltaTSplineJoinYears);
   }
   const DeltaTNode* upper =
       std::upper_bound(t.nodes, t.nodes + t.count, jdUT, [](double jd, const DeltaTNode& n) { return jd < n.jd; });

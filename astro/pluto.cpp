@@ -142,9 +142,32 @@ HeliocentricPosition PlutoShortSeries(double jd) {
                               SumShortSeries(kShortLatitude, T, G, F) / 3600.0, distance};
 }
 
+namespace {
+
+// The tabulated position near a switch, carried over to the long series: weight 1 at the switch,
+// 0 once daysOutside reaches kPlutoJoinDays, with a smooth step (3s^2 - 2s^3) so that the motion
+// has no kink at either end. The long series' longitude is not reduced; the difference is.
+HeliocentricPosition JoinTableToLongSeries(double jd, double daysOutside, const HeliocentricPosition& table) {
+  const double s = 1.0 - daysOutside / kPlutoJoinDays;
+  const double w = s * s * (3.0 - 2.0 * s);
+  const HeliocentricPosition longSeries = PlutoLongSeries(jd);
+  double dl = Normalize360(longSeries.longitudeDeg - table.longitudeDeg);
+  if (dl > 180.0) dl -= 360.0;
+  return HeliocentricPosition{Normalize360(table.longitudeDeg + w * dl),
+                              table.latitudeDeg + w * (longSeries.latitudeDeg - table.latitudeDeg),
+                              table.radiusAu + w * (longSeries.radiusAu - table.radiusAu)};
+}
+
+}  // namespace
+
 HeliocentricPosition PlutoHeliocentric(double jd) {
   if (jd >= kPlutoLongSeriesFirstJd && jd <= kPlutoLongSeriesLastJd) return PlutoLongSeries(jd);
-  if (const std::optional<HeliocentricPosition> tabulated = PlutoTablePosition(jd)) return *tabulated;
+  if (const std::optional<HeliocentricPosition> tabulated = PlutoTablePosition(jd)) {
+    const double daysOutside =
+        jd < kPlutoLongSeriesFirstJd ? kPlutoLongSeriesFirstJd - jd : jd - kPlutoLongSeriesLastJd;
+    if (daysOutside < kPlutoJoinDays) return JoinTableToLongSeries(jd, daysOutside, *tabulated);
+    return *tabulated;
+  }
   return PlutoShortSeries(jd);
 }
 

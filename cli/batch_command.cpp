@@ -31,15 +31,23 @@ struct Job {
   std::string output;
 };
 
-std::string ChartLine(const BatchRow& row, bool withPages, Engine engine) {
-  return ChartToJson(ComputeChartWith(engine, row.input), withPages, row.id);
+struct Computing {
+  bool withPages;
+  Engine engine;
+  ClockChoice choice;  // for a repeated or skipped local time without a resolve field
+};
+
+std::string ChartLine(const BatchRow& row, const Computing& how) {
+  return ChartToJson(ComputeChartWith(how.engine, row.input), how.withPages, row.id, row.birth ? &*row.birth : nullptr);
 }
 
-// Computes the charts of a block on up to `threads` threads, each taking every n-th row.
-void ComputeBlock(std::vector<Job>& jobs, unsigned threads, bool withPages, Engine engine) {
-  const auto work = [&jobs, threads, withPages, engine](unsigned first) {
+// Resolves the local times of a block and computes its charts on up to `threads` threads, each
+// taking every n-th row; a row that cannot be resolved becomes a bad row.
+void ComputeBlock(std::vector<Job>& jobs, unsigned threads, const Computing& how) {
+  const auto work = [&jobs, threads, &how](unsigned first) {
     for (std::size_t i = first; i < jobs.size(); i += threads) {
-      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, withPages, engine);
+      ResolveBatchRow(jobs[i].row, how.choice);
+      if (jobs[i].row.kind == BatchRowKind::Chart) jobs[i].output = ChartLine(jobs[i].row, how);
     }
   };
   if (threads <= 1 || jobs.size() < 2) {
@@ -148,9 +156,13 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
   CLI::App* batch = app.add_subcommand(
       "batch",
       "Compute many charts: one CSV row per chart on stdin, one JSON line per chart on stdout, in input order. "
-      "Rows are YYYY-MM-DD,HH:MM.mm,lon,lat,H with H a house system (P, C, K or its name). A first line that "
-      "names the columns is a header: date, time, lon, lat, houses in any order, and an optional id carried "
-      "to the output. Blank lines are skipped; lines longer than 64 KiB are refused");
+      "Rows are YYYY-MM-DD,HH:MM.mm,lon,lat,H with H a house system (P, C, K or its name), the time UT. A first "
+      "line that names the columns is a header: date, time, lon, lat, houses in any order, and the optional "
+      "columns id (carried to the output), place and tz (the time is then the local clock, resolved as chart's "
+      "--place and --tz do; lon and lat override the place's and may be left out or empty with a place) and "
+      "resolve (earlier or later, as chart's --resolve). Example header: id,date,time,place,tz,lon,lat,houses. "
+      "A field in double quotes may hold commas (\"Paris, FR\"), \"\" standing for a quote. Blank lines are "
+      "skipped; lines longer than 64 KiB are refused");
   batch->add_option("--threads", options.threads, "Threads to compute with (default: the number of cores)")
       ->transform(DecimalDigits())
       ->check(CLI::Range(1u, 256u));
@@ -160,6 +172,12 @@ CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& options) {
                    "Engine: precise (default; 21 January 1800 to 7 February 2100, the classic engine outside, "
                    "named in each line's \"engine\") or classic (the original computation)")
       ->check(CLI::IsMember({"precise", "classic"}));
+  batch
+      ->add_option("--resolve", options.resolve,
+                   "For a row's local time that occurs twice or never (daylight saving changes): take the earlier "
+                   "or the later of its two UT readings, unless the row's resolve column says (default: the row "
+                   "is refused, naming both)")
+      ->check(CLI::IsMember({"earlier", "later"}));
   return batch;
 }
 
@@ -170,13 +188,17 @@ int RunBatchCommand(const BatchOptions& options, std::istream& in, std::ostream&
   Progress progress(options.progress);
   bool anyBad = false;
   std::size_t rowsDone = 0;
+  const Computing how{options.pages, ParseEngine(options.engine).value_or(Engine::Precise),
+                      options.resolve == "earlier" ? ClockChoice::Earlier
+                      : options.resolve == "later" ? ClockChoice::Later
+                                                   : ClockChoice::Refuse};
   RowReader reader(in);
   std::vector<Job> jobs;
   jobs.reserve(kBlockRows);
   bool more = true;
   while (more) {
     more = reader.ReadBlock(jobs);
-    ComputeBlock(jobs, threads, options.pages, ParseEngine(options.engine).value_or(Engine::Precise));
+    ComputeBlock(jobs, threads, how);
     for (const Job& job : jobs) {
       if (job.row.kind == BatchRowKind::Bad) {
         err << "caelix batch: line " << job.lineNumber << ": " << job.row.error << '\n';

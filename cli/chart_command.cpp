@@ -185,6 +185,12 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
   if (options.resolve && *options.resolve != kResolveEarlier && *options.resolve != kResolveLater) {
     return fail("--resolve", std::string("one of ") + kResolveEarlier + ", " + kResolveLater);
   }
+  if (options.place) {
+    if (const auto refusal = CheckPlaceOrZoneText(*options.place, "place name")) return fail("--place", *refusal);
+  }
+  if (options.zone) {
+    if (const auto refusal = CheckPlaceOrZoneText(*options.zone, "zone")) return fail("--tz", *refusal);
+  }
   if (options.place || options.zone) {
     if (!options.date || !options.time) {
       return fail(options.place ? "--place" : "--tz", "give the local clock with --date and --time");
@@ -357,11 +363,12 @@ int RunChartCommand(const ChartOptions& options, std::ostream& out, std::ostream
     err << "caelix chart: --page: one of " << PageNames() << ", all\n";
     return 2;
   }
-  const auto picture = ResolvePictureOptions(options, error);
+  auto picture = ResolvePictureOptions(options, error);
   if (!picture) {
     err << error << '\n';
     return 2;
   }
+  if (birth) SetBirthDataHeader(*birth, picture->modern);
   const Chart chart = ComputeChartWith(ParseEngine(options.engine).value_or(Engine::Precise), *input);
   if (options.svgFile || options.pngFile) {
     const std::string svg = WheelPictureSvg(*input, chart.slots, *picture);

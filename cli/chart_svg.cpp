@@ -1,5 +1,6 @@
 #include "cli/chart_svg.h"
 
+#include "places/clock_zone.h"
 #include "platform/svg_surface.h"
 #include "ui/wheel/chart_wheel.h"
 #include "ui/wheel/header_text.h"
@@ -19,6 +20,27 @@ std::string ChartWheelSvg(const ChartInput& input, const ChartResult& chart, int
                       wheel.SymbolText(i));
   }
   return svg.Document();
+}
+
+void SetBirthDataHeader(const ResolvedBirthData& birth, ModernWheelOptions& options) {
+  const ZoneReading& z = birth.reading;
+  std::string local = FormatClockTime(birth.local) + " ";
+  if (z.localMeanTime) {
+    local += "local mean time (" + FormatOffset(z.offsetSeconds) + ")";
+  } else if (birth.zoneName == z.abbreviation) {
+    local += birth.zoneName;  // a fixed offset, "UTC+05:30"
+  } else {
+    local += birth.zoneName + " (" + z.abbreviation + ", " + FormatOffset(z.offsetSeconds) + ")";
+  }
+  if (birth.chosen) local += ", one of two readings";
+  const bool universal = !z.localMeanTime && z.offsetSeconds == 0.0 && birth.zoneName == "UT";
+  options.localTime = universal ? std::string() : local;
+  options.placeName.clear();
+  if (!birth.place) return;
+  const AtlasPlace& p = *birth.place;
+  options.placeName = std::string(p.name);
+  if (!p.regionName.empty() && p.regionName != p.name) options.placeName += ", " + std::string(p.regionName);
+  options.placeName += ", " + std::string(p.countryName.empty() ? p.countryCode : p.countryName);
 }
 
 std::string WheelPictureSvg(const ChartInput& input, const ChartResult& chart, const WheelPictureOptions& options) {

@@ -5,6 +5,7 @@
 #include "chart/chart_input.h"
 #include "chart/chart_result.h"
 #include "cli/modern_wheel_svg.h"
+#include "places/birth_data.h"
 #include "ui/wheel/modern_wheel_layout.h"
 
 namespace caelix {
@@ -27,6 +28,12 @@ struct WheelPictureOptions {
   WheelTheme theme = WheelTheme::Light;
   ModernWheelOptions modern;  // its size is the wheel's side in both styles
 };
+
+// Sets the modern wheel's header lines of a converted local time: the time as entered with its zone
+// ("1985-07-14 09:20 Europe/Madrid (CEST, +02:00)", "1850-06-01 12:00 local mean time
+// (-00:14:48)"; none when the zone was UT itself), and the atlas place's name ("Madrid, Spain",
+// "Springfield, Illinois, United States") when the atlas was used.
+void SetBirthDataHeader(const ResolvedBirthData& birth, ModernWheelOptions& options);
 
 // Returns the SVG document of the picture the options ask for.
 std::string WheelPictureSvg(const ChartInput& input, const ChartResult& chart, const WheelPictureOptions& options);

@@ -125,6 +125,12 @@ std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseI
          std::string(1, kPolarHouseSystemCode) + ")";
 }
 
+std::optional<std::string> CheckPlaceOrZoneText(std::string_view text, std::string_view what) {
+  if (text.size() <= kMaxPlaceBytes && IsPrintableUtf8(text)) return std::nullopt;
+  return Quoted(text) + " is not a " + std::string(what) + " (printable UTF-8 text of at most " +
+         std::to_string(kMaxPlaceBytes) + " bytes)";
+}
+
 Parsed<int> ParseHouseSystem(std::string_view text) {
   if (const auto h = HouseSystemNamed(text)) return {h->index, {}};
   return {std::nullopt, Quoted(text) + " is not a house system (" + HouseSystemChoicesText() + ")"};

@@ -2,6 +2,7 @@
 // Parsing and range checks of the chart input as the command line takes it: the same ranges
 // as the main dialog's edits. Each parser returns an error text naming what is accepted, with the
 // refused text cut short and escaped (QuotedEcho).
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,13 @@ Parsed<double> ParseLatitude(std::string_view text);
 // The latitudes the command line and batch take for a house system (IsLatitudeAllowedFor):
 // returns the refusal, naming why and suggesting Campanus within the polar circles, or nothing.
 std::optional<std::string> CheckLatitudeForHouses(double latitudeDeg, int houseIndex);
+
+// The longest --place or --tz text (a place's column or tz column), in bytes.
+inline constexpr std::size_t kMaxPlaceBytes = 200;
+
+// Returns the refusal of a place or zone text (what: "place name", "zone") that an error message
+// would otherwise repeat as given: not printable UTF-8, or longer than kMaxPlaceBytes; or nothing.
+std::optional<std::string> CheckPlaceOrZoneText(std::string_view text, std::string_view what);
 
 // A house system by name or code, in any case (HouseSystemNamed); returns the choice-box index.
 Parsed<int> ParseHouseSystem(std::string_view text);

@@ -55,17 +55,6 @@ const char* ThemeName(WheelTheme theme) {
   return "print";
 }
 
-// Returns v with at most two decimals and no trailing zeros.
-std::string Num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  std::string s(buf);
-  while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
-  if (s == "-0") s = "0";
-  return s;
-}
-
 template <class... Parts>
 void Append(std::string& out, const Parts&... parts) {
   (out.append(parts), ...);
@@ -86,8 +75,14 @@ class Writer {
   void Table();
   void Line(WheelXY a, WheelXY b, const char* cls);
   void Polyline(const std::vector<WheelXY>& points, const char* cls);
-  void Label(const WheelLabel& label);
-  void GlyphAt(int glyphId, const WheelBox& box, bool halo);
+  // How a label is painted: with a thin halo of its own (paint-order), only its wide halo (a
+  // layer under all the labels, so that no line beneath runs into them and no halo covers a
+  // neighbour), or only its ink.
+  enum class Paint { WithHalo, HaloOnly, InkOnly };
+  void Label(const WheelLabel& label, Paint paint);
+  void GlyphAt(int glyphId, const WheelBox& box, Paint paint);
+  // The width of the wide halo, pixels: enough to hide the heavy angle lines under a label.
+  double WideHalo() const { return layout_.heavyStroke + layout_.stroke; }
   WheelXY At(double r, double psiDeg) const {
     return {layout_.centre.x + r * std::cos(psiDeg * kDegToRad), layout_.centre.y - r * std::sin(psiDeg * kDegToRad)};
   }
@@ -121,66 +116,83 @@ void Writer::Style() {
   for (const char* cls : {".tick", ".leader"}) out_ += Rule(cls, "stroke", "muted");
   out_ += Rule(".cusp", "stroke", "rule");
   for (const char* cls : {".text", ".dot"}) out_ += Rule(cls, "fill", "ink");
-  out_ += Rule(".halo", "stroke", "bg");
-  Append(out_, ".glyph-halo{fill:none;stroke-linecap:round;stroke-linejoin:round}\n");
+  // text.halo and text.under outrank .text's "stroke:none".
+  out_ += Rule(".halo,text.halo", "stroke", "bg");
+  out_ += Rule(".under,text.under", "stroke", "bg");
+  out_ += Rule("text.under", "fill", "bg");
+  Append(out_, ".glyph-halo,path.under{fill:none;stroke-linecap:round;stroke-linejoin:round}\n");
+  Append(out_, "text.under{stroke-linejoin:round}\n");
   for (const char* kind : {"hard", "soft", "minor"}) {
     out_ += Rule((std::string(".") + kind).c_str(), "stroke", kind);
   }
   Append(out_, ".ring,.glyph,.tick,.cusp,.angle,.leader,.hard,.soft,.minor{fill:none;stroke-linecap:round}\n");
   Append(out_, ".glyph{stroke-linejoin:round}\n");
-  Append(out_, ".ring,.cusp,.leader,.tick{stroke-width:", Num(layout_.thinStroke), "px}\n");
-  Append(out_, ".ring.main{stroke-width:", Num(layout_.stroke), "px}\n");
-  Append(out_, ".angle{stroke-width:", Num(layout_.heavyStroke), "px}\n");
-  Append(out_, ".tick.t5{stroke-width:", Num(layout_.stroke * 0.8), "px}\n");
-  Append(out_, ".tick.t10{stroke-width:", Num(layout_.stroke), "px}\n");
-  Append(out_, ".hard,.soft,.minor{stroke-width:", Num(layout_.stroke), "px}\n");
-  Append(out_, ".soft{stroke-dasharray:", Num(0.012 * side), " ", Num(0.005 * side), "}\n");
-  Append(out_, ".minor{stroke-dasharray:", Num(0.003 * side), " ", Num(0.005 * side), "}\n");
+  Append(out_, ".ring,.cusp,.leader,.tick{stroke-width:", SvgNumber(layout_.thinStroke), "px}\n");
+  Append(out_, ".ring.main{stroke-width:", SvgNumber(layout_.stroke), "px}\n");
+  Append(out_, ".angle{stroke-width:", SvgNumber(layout_.heavyStroke), "px}\n");
+  Append(out_, ".tick.t5{stroke-width:", SvgNumber(layout_.stroke * 0.8), "px}\n");
+  Append(out_, ".tick.t10{stroke-width:", SvgNumber(layout_.stroke), "px}\n");
+  Append(out_, ".hard,.soft,.minor{stroke-width:", SvgNumber(layout_.stroke), "px}\n");
+  Append(out_, ".soft{stroke-dasharray:", SvgNumber(0.012 * side), " ", SvgNumber(0.005 * side), "}\n");
+  Append(out_, ".minor{stroke-dasharray:", SvgNumber(0.003 * side), " ", SvgNumber(0.005 * side), "}\n");
   Append(out_, ".text{font-family:'DejaVu Sans',Verdana,sans-serif;stroke:none}\n");
   Append(out_, ".text.bold{font-weight:bold}\n");
-  Append(out_, ".halo{stroke-width:", Num(layout_.stroke * 1.5), "px;stroke-linejoin:round;paint-order:stroke}\n");
+  Append(out_, ".halo{stroke-width:", SvgNumber(layout_.stroke * 1.5),
+         "px;stroke-linejoin:round;paint-order:stroke}\n");
   out_ += "</style>\n";
 }
 
 void Writer::Line(WheelXY a, WheelXY b, const char* cls) {
-  Append(out_, "<line class=\"", cls, "\" x1=\"", Num(a.x), "\" y1=\"", Num(a.y), "\" x2=\"", Num(b.x), "\" y2=\"",
-         Num(b.y), "\"/>\n");
+  Append(out_, "<line class=\"", cls, "\" x1=\"", SvgNumber(a.x), "\" y1=\"", SvgNumber(a.y), "\" x2=\"",
+         SvgNumber(b.x), "\" y2=\"", SvgNumber(b.y), "\"/>\n");
 }
 
 void Writer::Polyline(const std::vector<WheelXY>& points, const char* cls) {
   Append(out_, "<polyline class=\"", cls, "\" points=\"");
   for (std::size_t i = 0; i < points.size(); ++i) {
-    Append(out_, i == 0 ? "" : " ", Num(points[i].x), ",", Num(points[i].y));
+    Append(out_, i == 0 ? "" : " ", SvgNumber(points[i].x), ",", SvgNumber(points[i].y));
   }
   out_ += "\"/>\n";
 }
 
-void Writer::GlyphAt(int glyphId, const WheelBox& box, bool halo) {
+void Writer::GlyphAt(int glyphId, const WheelBox& box, Paint paint) {
   const auto glyph = FitGlyph(glyphId, box.cx, box.cy, box.halfWidth, box.halfHeight);
   if (!glyph) return;
-  // The halo, in the page's colour, keeps the lines beneath from running into the glyph.
-  if (halo) {
-    Append(out_, "<path class=\"halo glyph-halo\" stroke-width=\"", Num(glyph->penWidth + 2.0 * layout_.stroke),
-           "\" d=\"", glyph->pathData, "\"/>\n");
+  // The halo, in the page's colour, keeps the lines beneath from running into the glyph (a style
+  // attribute, since the .halo rule's width would override a presentation attribute).
+  if (paint == Paint::WithHalo) {
+    Append(out_,
+           "<path class=\"halo glyph-halo\" style=\"stroke-width:", SvgNumber(glyph->penWidth + 2.0 * layout_.stroke),
+           "px\" d=\"", glyph->pathData, "\"/>\n");
   }
-  Append(out_, "<path class=\"glyph\" stroke-width=\"", Num(glyph->penWidth), "\" d=\"", glyph->pathData, "\"/>\n");
+  if (paint == Paint::HaloOnly) {
+    Append(out_, "<path class=\"under\" style=\"stroke-width:", SvgNumber(glyph->penWidth + WideHalo()), "px\" d=\"",
+           glyph->pathData, "\"/>\n");
+    return;
+  }
+  Append(out_, "<path class=\"glyph\" stroke-width=\"", SvgNumber(glyph->penWidth), "\" d=\"", glyph->pathData,
+         "\"/>\n");
   for (const FittedDot& dot : glyph->dots) {
-    Append(out_, "<circle class=\"dot\" cx=\"", Num(dot.cx), "\" cy=\"", Num(dot.cy), "\" r=\"", Num(dot.r), "\"/>\n");
+    Append(out_, "<circle class=\"dot\" cx=\"", SvgNumber(dot.cx), "\" cy=\"", SvgNumber(dot.cy), "\" r=\"",
+           SvgNumber(dot.r), "\"/>\n");
   }
 }
 
-void Writer::Label(const WheelLabel& label) {
+void Writer::Label(const WheelLabel& label, Paint paint) {
+  const bool plain = label.kind == WheelLabelKind::ZodiacSign || label.kind == WheelLabelKind::TableText;
+  if (plain && paint == Paint::HaloOnly) return;
+  if (plain && paint == Paint::WithHalo) paint = Paint::InkOnly;
   if (label.glyphId != 0) {
-    GlyphAt(label.glyphId, label.box,
-            label.kind != WheelLabelKind::ZodiacSign && label.kind != WheelLabelKind::TableText);
+    GlyphAt(label.glyphId, label.box, paint);
     return;
   }
   const bool bold = label.kind == WheelLabelKind::AngleName;
-  const bool halo = label.kind != WheelLabelKind::TableText;
+  const char* cls = paint == Paint::HaloOnly ? "text under" : paint == Paint::WithHalo ? "text halo" : "text";
   const double x = label.startAligned ? label.box.cx - label.box.halfWidth : label.box.cx;
-  Append(out_, "<text class=\"text", bold ? " bold" : "", halo ? " halo" : "", "\" x=\"", Num(x), "\" y=\"",
-         Num(label.box.cy + 0.365 * label.fontPx), "\" font-size=\"", Num(label.fontPx), "\"",
-         label.startAligned ? "" : " text-anchor=\"middle\"", ">", EscapeXml(label.text), "</text>\n");
+  Append(out_, "<text class=\"", cls, bold ? " bold" : "", "\" x=\"", SvgNumber(x), "\" y=\"",
+         SvgNumber(label.box.cy + 0.365 * label.fontPx), "\" font-size=\"", SvgNumber(label.fontPx), "\"");
+  if (paint == Paint::HaloOnly) Append(out_, " style=\"stroke-width:", SvgNumber(WideHalo()), "px\"");
+  Append(out_, label.startAligned ? "" : " text-anchor=\"middle\"", ">", EscapeXml(label.text), "</text>\n");
 }
 
 void Writer::Zodiac() {
@@ -196,10 +208,10 @@ void Writer::Zodiac() {
     const WheelXY d = At(ri, s.fromDirectionDeg);
     // Counterclockwise on the screen is the negative sweep in SVG's downward y.
     Append(out_, "<g data-sign=\"", kSignNames[s.sign], "\"><title>", kSignNames[s.sign], "</title><path class=\"",
-           kElements[s.sign % 4], "\" d=\"M", Num(a.x), " ", Num(a.y), "A", Num(ro), " ", Num(ro), " 0 0 0 ", Num(b.x),
-           " ", Num(b.y), "L", Num(c.x), " ", Num(c.y), "A", Num(ri), " ", Num(ri), " 0 0 1 ", Num(d.x), " ", Num(d.y),
-           "Z\"/>\n");
-    GlyphAt(s.glyph.glyphId, s.glyph.box, false);
+           kElements[s.sign % 4], "\" d=\"M", SvgNumber(a.x), " ", SvgNumber(a.y), "A", SvgNumber(ro), " ",
+           SvgNumber(ro), " 0 0 0 ", SvgNumber(b.x), " ", SvgNumber(b.y), "L", SvgNumber(c.x), " ", SvgNumber(c.y), "A",
+           SvgNumber(ri), " ", SvgNumber(ri), " 0 0 1 ", SvgNumber(d.x), " ", SvgNumber(d.y), "Z\"/>\n");
+    GlyphAt(s.glyph.glyphId, s.glyph.box, Paint::InkOnly);
     out_ += "</g>\n";
   }
   for (const ZodiacSector& s : layout_.signs) Line(At(ri, s.fromDirectionDeg), At(ro, s.fromDirectionDeg), "ring");
@@ -207,8 +219,8 @@ void Writer::Zodiac() {
     Line(t.from, t.to, t.everyDeg == 10 ? "tick t10" : t.everyDeg == 5 ? "tick t5" : "tick");
   }
   for (const double r : {ro, ri}) {
-    Append(out_, "<circle class=\"ring main\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y),
-           "\" r=\"", Num(r), "\"/>\n");
+    Append(out_, "<circle class=\"ring main\" cx=\"", SvgNumber(layout_.centre.x), "\" cy=\"",
+           SvgNumber(layout_.centre.y), "\" r=\"", SvgNumber(r), "\"/>\n");
   }
   out_ += "</g>\n";
 }
@@ -216,15 +228,15 @@ void Writer::Zodiac() {
 void Writer::Houses() {
   out_ += "<g class=\"houses\">\n";
   for (const PlacedCusp& c : layout_.cusps) Line(c.lineFrom, c.lineTo, c.angle ? "angle" : "cusp");
-  Append(out_, "<circle class=\"ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
-         Num(layout_.houseOuter), "\"/>\n");
-  for (const WheelLabel& n : layout_.houseNumbers) Label(n);
+  Append(out_, "<circle class=\"ring\" cx=\"", SvgNumber(layout_.centre.x), "\" cy=\"", SvgNumber(layout_.centre.y),
+         "\" r=\"", SvgNumber(layout_.houseOuter), "\"/>\n");
+  for (const WheelLabel& n : layout_.houseNumbers) Label(n, Paint::WithHalo);
   for (const PlacedCusp& c : layout_.cusps) {
-    Append(out_, "<g data-cusp=\"", std::to_string(c.house), "\" data-longitude=\"", Num(c.longitude), "\"><title>",
-           EscapeXml(c.tapText), "</title>\n");
+    Append(out_, "<g data-cusp=\"", std::to_string(c.house), "\" data-longitude=\"", SvgNumber(c.longitude),
+           "\"><title>", EscapeXml(c.tapText), "</title>\n");
     Line(c.outerFrom, c.outerTo, c.angle ? "angle" : "cusp");
     if (!c.leader.empty()) Polyline(c.leader, "leader");
-    for (const WheelLabel& l : c.labels) Label(l);
+    for (const WheelLabel& l : c.labels) Label(l, Paint::WithHalo);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";
@@ -232,32 +244,42 @@ void Writer::Houses() {
 
 void Writer::Aspects() {
   // The centre names the chart.
-  Append(out_, "<circle class=\"face ring\" cx=\"", Num(layout_.centre.x), "\" cy=\"", Num(layout_.centre.y), "\" r=\"",
-         Num(layout_.aspectRadius), "\"><title>", EscapeXml(layout_.centreTitle), "</title></circle>\n");
+  Append(out_, "<circle class=\"face ring\" cx=\"", SvgNumber(layout_.centre.x), "\" cy=\"",
+         SvgNumber(layout_.centre.y), "\" r=\"", SvgNumber(layout_.aspectRadius), "\"><title>",
+         EscapeXml(layout_.centreTitle), "</title></circle>\n");
   out_ += "<g class=\"aspects\">\n";
   for (const WheelAspect& a : layout_.aspects) {
     const std::string kind(AspectKindName(a.kind));
     char orb[32];
     std::snprintf(orb, sizeof orb, "%d\u00b0%02d\u2032", static_cast<int>(a.orbDeg),
                   static_cast<int>(std::lround((a.orbDeg - std::floor(a.orbDeg)) * 60.0)) % 60);
-    Append(out_, "<line class=\"", kind, "\" data-aspect=\"", Num(a.angleDeg), "\" data-bodies=\"", BodyKey(a.a), " ",
-           BodyKey(a.b), "\" x1=\"", Num(a.from.x), "\" y1=\"", Num(a.from.y), "\" x2=\"", Num(a.to.x), "\" y2=\"",
-           Num(a.to.y), "\"><title>", BodyLabel(a.a), " ", AspectName(a.angleDeg), " ", BodyLabel(a.b), ", orb ", orb,
-           "</title></line>\n");
+    Append(out_, "<line class=\"", kind, "\" data-aspect=\"", SvgNumber(a.angleDeg), "\" data-bodies=\"", BodyKey(a.a),
+           " ", BodyKey(a.b), "\" x1=\"", SvgNumber(a.from.x), "\" y1=\"", SvgNumber(a.from.y), "\" x2=\"",
+           SvgNumber(a.to.x), "\" y2=\"", SvgNumber(a.to.y), "\"><title>", BodyLabel(a.a), " ", AspectName(a.angleDeg),
+           " ", BodyLabel(a.b), ", orb ", orb, "</title></line>\n");
   }
   out_ += "</g>\n";
 }
 
+// Three layers: the true positions' ticks and the leaders, the halos of every label, then each
+// body's labels, so that neither a cusp line nor another body's leader runs through a label.
 void Writer::Bodies() {
-  out_ += "<g class=\"bodies\">\n";
+  out_ += "<g class=\"bodies\">\n<g class=\"leaders\">\n";
+  for (const PlacedBody& b : layout_.bodies) {
+    Line(b.tickFrom, b.tickTo, "angle");
+    if (!b.leader.empty()) Polyline(b.leader, "leader");
+  }
+  out_ += "</g>\n<g class=\"halos\">\n";
+  for (const PlacedBody& b : layout_.bodies) {
+    for (const WheelLabel& l : b.labels) Label(l, Paint::HaloOnly);
+  }
+  out_ += "</g>\n";
   for (const PlacedBody& b : layout_.bodies) {
     char longitude[32];
     std::snprintf(longitude, sizeof longitude, "%.4f", b.longitude);
     Append(out_, "<g class=\"body\" data-body=\"", BodyKey(b.id), "\" data-longitude=\"", longitude,
            b.retrograde ? "\" data-retrograde=\"true" : "", "\"><title>", EscapeXml(b.tapText), "</title>\n");
-    Line(b.tickFrom, b.tickTo, "angle");
-    if (!b.leader.empty()) Polyline(b.leader, "leader");
-    for (const WheelLabel& l : b.labels) Label(l);
+    for (const WheelLabel& l : b.labels) Label(l, Paint::InkOnly);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";
@@ -268,23 +290,24 @@ void Writer::Table() {
   out_ += "<g class=\"table\">\n";
   for (const TableRow& row : layout_.table) {
     Append(out_, "<g data-body=\"", BodyKey(row.id), "\"><title>", EscapeXml(row.tapText), "</title>\n");
-    for (const WheelLabel& l : row.labels) Label(l);
+    for (const WheelLabel& l : row.labels) Label(l, Paint::InkOnly);
     out_ += "</g>\n";
   }
   out_ += "</g>\n";
 }
 
 std::string Writer::Document() {
-  const std::string w = Num(layout_.width);
-  const std::string h = Num(layout_.height);
+  const std::string w = SvgNumber(layout_.width);
+  const std::string h = SvgNumber(layout_.height);
   Append(out_, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", w,
          "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ", h, "\" class=\"caelix-wheel\" data-theme=\"",
          ThemeName(theme_), "\">\n");
   Style();
   Append(out_, "<rect class=\"bg\" width=\"", w, "\" height=\"", h, "\"/>\n<g class=\"header\">\n");
   for (const HeaderLine& line : layout_.header) {
-    Append(out_, "<text class=\"text", line.bold ? " bold" : "", "\" x=\"", Num(line.baseline.x), "\" y=\"",
-           Num(line.baseline.y), "\" font-size=\"", Num(line.fontPx), "\">", EscapeXml(line.text), "</text>\n");
+    Append(out_, "<text class=\"text", line.bold ? " bold" : "", "\" x=\"", SvgNumber(line.baseline.x), "\" y=\"",
+           SvgNumber(line.baseline.y), "\" font-size=\"", SvgNumber(line.fontPx), "\">", EscapeXml(line.text),
+           "</text>\n");
   }
   out_ += "</g>\n";
   Zodiac();

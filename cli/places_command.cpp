@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
+#include "cli/echoed_text.h"
 #include "cli/places_json.h"
 #include "places/atlas.h"
 
@@ -26,7 +27,7 @@ int RunPlacesCommand(const PlacesOptions& options, std::ostream& out, std::ostre
   const std::vector<AtlasMatch> matches =
       Atlas::Embedded().Find(options.query, static_cast<std::size_t>(options.limit));
   if (matches.empty()) {
-    err << "caelix places: no place of the atlas matches '" << options.query << "'\n";
+    err << "caelix places: no place of the atlas matches " << QuotedEcho(options.query) << '\n';
     return 1;
   }
   if (!options.json) {

@@ -224,14 +224,18 @@ LocalToUtResult LocalToUt(const ClockTime& local, const ClockZone& zone, double 
 }
 
 std::string TzdataVersion() {
-  // date/tz leaves the version of the system's database unread; tzdata.zi names it in its first line.
-  std::ifstream zi("/usr/share/zoneinfo/tzdata.zi");
-  std::string line;
-  constexpr std::string_view kPrefix = "# version ";
-  if (std::getline(zi, line) && line.starts_with(kPrefix) && line.size() > kPrefix.size()) {
-    return line.substr(kPrefix.size());
-  }
-  return "unknown";
+  // date/tz leaves the version of the system's database unread; tzdata.zi names it in its first
+  // line. Read once: a batch writes it in every line.
+  static const std::string version = [] {
+    std::ifstream zi("/usr/share/zoneinfo/tzdata.zi");
+    std::string line;
+    constexpr std::string_view kPrefix = "# version ";
+    if (std::getline(zi, line) && line.starts_with(kPrefix) && line.size() > kPrefix.size()) {
+      return line.substr(kPrefix.size());
+    }
+    return std::string("unknown");
+  }();
+  return version;
 }
 
 std::string FormatClockTime(const ClockTime& t) {

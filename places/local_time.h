@@ -50,7 +50,7 @@ struct LocalToUtResult {
 // readings) unless choice picks one. Years before 1 and after 9999 are refused for a named zone.
 LocalToUtResult LocalToUt(const ClockTime& local, const ClockZone& zone, double longitudeDeg, ClockChoice choice);
 
-// Returns the tzdata version of the system's database ("2025b"), or "unknown".
+// Returns the tzdata version of the system's database ("2025b"), or "unknown", as read at its first call.
 std::string TzdataVersion();
 
 // Returns "YYYY-MM-DD HH:MM[:SS]" of a clock time (seconds shown when not whole minutes, rounded

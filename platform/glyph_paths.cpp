@@ -1,7 +1,7 @@
 #include "platform/glyph_paths.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <map>
 #include <mutex>
 
@@ -9,17 +9,6 @@
 
 namespace caelix {
 namespace {
-
-// Returns v with at most two decimals and no trailing zeros.
-std::string Num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  std::string s(buf);
-  while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
-  if (s == "-0") s = "0";
-  return s;
-}
 
 // Each glyph's outline, parsed once.
 const GlyphOutline* OutlineOf(const IconGlyph& glyph) {
@@ -36,6 +25,18 @@ const GlyphOutline* OutlineOf(const IconGlyph& glyph) {
 
 }  // namespace
 
+std::string SvgNumber(double v) {
+  // to_chars with a precision rounds exactly as printf's "%.2f" does, without its locale and
+  // arbitrary-precision path: the pictures' numbers are most of their writing time.
+  char buf[330];  // room for the largest double's 309 digits
+  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+  std::string s(buf, r.ptr);
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  if (s == "-0") s = "0";
+  return s;
+}
+
 std::optional<FittedGlyph> FitGlyph(int glyphId, double cx, double cy, double halfWidth, double halfHeight) {
   const IconGlyph* glyph = FindIconGlyph(glyphId);
   if (glyph == nullptr) return std::nullopt;
@@ -46,11 +47,11 @@ std::optional<FittedGlyph> FitGlyph(int glyphId, double cx, double cy, double ha
   const double top = cy - glyph->height * scale / 2.0;
   FittedGlyph out{{}, glyph->penWidth * scale, {}};
   for (const auto& stroke : outline->strokes) {
-    out.pathData.append("M").append(Num(left + stroke.front().x * scale)).append(" ");
-    out.pathData.append(Num(top + stroke.front().y * scale));
+    out.pathData.append("M").append(SvgNumber(left + stroke.front().x * scale)).append(" ");
+    out.pathData.append(SvgNumber(top + stroke.front().y * scale));
     for (std::size_t k = 1; k < stroke.size(); ++k) {
-      out.pathData.append("L").append(Num(left + stroke[k].x * scale)).append(" ");
-      out.pathData.append(Num(top + stroke[k].y * scale));
+      out.pathData.append("L").append(SvgNumber(left + stroke[k].x * scale)).append(" ");
+      out.pathData.append(SvgNumber(top + stroke[k].y * scale));
     }
   }
   for (const GlyphDot& dot : outline->dots) {

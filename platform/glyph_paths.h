@@ -19,6 +19,10 @@ struct FittedGlyph {
   std::vector<FittedDot> dots;
 };
 
+// Returns v as an SVG number: at most two decimals (rounded as printf's "%.2f"), no trailing
+// zeros, "0" for a negative zero.
+std::string SvgNumber(double v);
+
 // Returns icon glyphId scaled uniformly to the largest size that fits the box centred at
 // (cx, cy) with half sides halfWidth and halfHeight (pixels), centred in it; nothing when there
 // is no such icon.

@@ -10,7 +10,7 @@ packages=(
   libfltk1.3-dev librsvg2-dev fonts-dejavu-core
   liberfa-dev libsleef-dev
   libcpp-httplib-dev chromium chromium-driver python3-selenium python3-jsonschema wrk
-  libswe-dev swe-basic-data
+  libswe-dev swe-basic-data python3-skyfield
   libhowardhinnant-date-dev tzdata iso-codes
   xvfb xdotool xclip x11-apps imagemagick librsvg2-bin
   clang libclang-rt-14-dev clang-format clang-tidy

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "astro/angles.h"
 #include "astro/pluto.h"
 #include "astro/pluto_table.h"
 #include "support/near.h"
@@ -111,18 +112,33 @@ TEST(PlutoSeries, HeliocentricReferenceValues) {
 
 TEST(PlutoSeries, SwitchesAtTheInclusiveBounds) {
   // The long series inside 1805-2030 (both bounds inclusive), the tabulated one outside it as far
-  // as the table reaches (21 January 1800 to 7 February 2100), the short one beyond.
-  enum Series { kLong, kTable, kShort };
+  // as the table reaches (21 January 1800 to 7 February 2100), the short one beyond. Less than
+  // kPlutoJoinDays (30) outside the long series the table is carried over to it: strictly between
+  // the two, nearer the long series close to the switch.
+  enum Series { kLong, kJoin, kTable, kShort };
   struct Case {
     double jd;
     Series series;
-  } const cases[] = {{2380322.5, kLong},  {2462502.5, kLong},  {2451545.0, kLong},  {2380322.0, kTable},
-                     {2462503.0, kTable}, {2378517.0, kTable}, {2488107.0, kTable}, {2378516.9, kShort},
+  } const cases[] = {{2380322.5, kLong},  {2462502.5, kLong},  {2451545.0, kLong},  {2380322.0, kJoin},
+                     {2380293.0, kJoin},  {2462503.0, kJoin},  {2462532.0, kJoin},  {2380292.5, kTable},
+                     {2462532.5, kTable}, {2378517.0, kTable}, {2488107.0, kTable}, {2378516.9, kShort},
                      {2488107.1, kShort}, {2300000.0, kShort}, {2500000.0, kShort}};
   for (const Case& c : cases) {
     const HeliocentricPosition got = PlutoHeliocentric(c.jd);
     const std::optional<HeliocentricPosition> tabulated = PlutoTablePosition(c.jd);
     ASSERT_EQ(c.series != kShort, tabulated.has_value()) << c.jd;
+    if (c.series == kJoin) {
+      const HeliocentricPosition longSeries = PlutoLongSeries(c.jd);
+      const double fromTable = Normalize360(got.longitudeDeg - tabulated->longitudeDeg + 180.0) - 180.0;
+      const double longFromTable = Normalize360(longSeries.longitudeDeg - tabulated->longitudeDeg + 180.0) - 180.0;
+      const double weight = fromTable / longFromTable;
+      const bool nearSwitch = c.jd > 2380320.0 && c.jd < 2462505.0;
+      EXPECT_GT(weight, nearSwitch ? 0.99 : 0.0) << c.jd;
+      EXPECT_LT(weight, nearSwitch ? 1.0 : 0.01) << c.jd;
+      EXPECT_TRUE(Near(tabulated->radiusAu + weight * (longSeries.radiusAu - tabulated->radiusAu), got.radiusAu, 1e-9))
+          << c.jd;
+      continue;
+    }
     const HeliocentricPosition want = c.series == kLong    ? PlutoLongSeries(c.jd)
                                       : c.series == kTable ? *tabulated
                                                            : PlutoShortSeries(c.jd);

@@ -72,7 +72,7 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
       {"caelix chart --json --s", {"--svg", "--size", "--style"}},
       {"caelix chart --data-dir ch", {"charts"}},  // folders only
       {"caelix chart --svg ch", {"charts", "chart.svg"}},
-      {"caelix batch --", {"--help", "--threads", "--pages", "--engine"}},
+      {"caelix batch --", {"--help", "--threads", "--pages", "--engine", "--resolve"}},
       {"caelix gui --", {"--help", "--data-dir", "--scale", "--engine"}},
       {"caelix completion ", {"bash", "zsh"}},
       {"caelix serve --", {"--help", "--port", "--bind", "--threads", "--engine"}},

@@ -74,6 +74,12 @@ TEST(LocalTimeCommand, RefusesOrResolvesAsTheOptionsSay) {
       {"--place Madrid", 2, "--date and --time"},
       {"--date 1985-07-14 --time 09:20 --place Madrid --lat 41 --lon 2", 0, "is 1985-07-14 07:20 UT"},
       {"--date 1985-07-14 --time 09:20 --place Madrid --lat 91", 2, "--lat: '91' is not a latitude"},
+      // What a message repeats of a place or a zone is safe for a terminal, and short.
+      {"--date 1985-07-14 --time 09:20 --place \"$(printf 'Ma\\033[31md')\"", 2,
+       "--place: 'Ma\\x1b[31md' is not a place name (printable UTF-8 text of at most 200 bytes)"},
+      {"--date 1985-07-14 --time 09:20 --tz \"$(printf 'Europe/\\033c')\" --lon 1 --lat 1", 2,
+       "--tz: 'Europe/\\x1bc' is not a zone"},
+      {"--date 1985-07-14 --time 09:20 --place \"$(printf '%0201d' 0)\"", 2, "is not a place name"},
   };
   for (const ExitCase& c : cases) {
     const auto r = RunCaelix(std::string("chart ") + c.args);
@@ -154,6 +160,9 @@ TEST(PlacesCommand, ListsCandidatesBestFirst) {
   const auto none = RunCaelix("places Xyzzyqq");
   EXPECT_EQ(1, none.status);
   EXPECT_NE(none.err.find("no place of the atlas matches 'Xyzzyqq'"), std::string::npos);
+  const auto escaped = RunCaelix("places \"$(printf 'Xy\\033[2Jz')\"");
+  EXPECT_EQ(1, escaped.status);
+  EXPECT_NE(escaped.err.find("no place of the atlas matches 'Xy\\x1b[2Jz'"), std::string::npos) << escaped.err;
   EXPECT_EQ(2, RunCaelix("places Paris --limit 0").status);
   EXPECT_EQ(2, RunCaelix("places").status);
 }

@@ -65,6 +65,37 @@ TEST(ModernWheelSvg, EveryBodyCarriesItsTapTextAndDataAttributes) {
   EXPECT_EQ(layout.aspects.size(), Count(svg, "data-aspect=\""));
 }
 
+// Every body label sits on a halo of the page's colour, painted in a layer of its own after the
+// cusp lines, ticks and leaders and before any label, and wider than the angles' heavy lines: no
+// line runs through a label, and no halo covers another label's ink.
+TEST(ModernWheelSvg, BodyLabelsSitOnHalosThatHideTheLinesBeneath) {
+  const ModernWheelLayout layout = SampleLayout(false, 1600);
+  const std::string svg = ModernWheelSvg(layout, WheelTheme::Print);
+  const std::size_t leaders = svg.find("<g class=\"leaders\">");
+  const std::size_t halos = svg.find("<g class=\"halos\">");
+  const std::size_t firstBody = svg.find("<g class=\"body\"");
+  ASSERT_NE(std::string::npos, leaders);
+  EXPECT_LT(svg.find("<g class=\"houses\">"), leaders);
+  EXPECT_LT(leaders, halos);
+  EXPECT_LT(halos, firstBody);
+  EXPECT_EQ(std::string::npos, svg.find("class=\"leader\"", halos));
+  EXPECT_EQ(std::string::npos, svg.find("under", firstBody));
+  std::size_t labels = 0;
+  for (const PlacedBody& b : layout.bodies) labels += b.labels.size();
+  const std::string layer = svg.substr(halos, firstBody - halos);
+  EXPECT_EQ(labels, Count(layer, "class=\"under\"") + Count(layer, "class=\"text under\""));
+  const std::regex width("stroke-width:([0-9.]+)px");
+  std::size_t widths = 0;
+  for (auto it = std::sregex_iterator(layer.begin(), layer.end(), width); it != std::sregex_iterator(); ++it) {
+    EXPECT_GT(std::stod((*it)[1]), layout.heavyStroke) << it->str();
+    ++widths;
+  }
+  EXPECT_EQ(labels, widths);
+  // The halo's stroke outranks the text's "stroke:none", and takes the page's colour.
+  EXPECT_NE(std::string::npos, svg.find(".under,text.under{stroke:#ffffff;stroke:var(--bg)}"));
+  EXPECT_NE(std::string::npos, svg.find("text.under{fill:#ffffff;fill:var(--bg)}"));
+}
+
 // The theme's colours: variables on the root, and each rule's plain value the variable's.
 TEST(ModernWheelSvg, ThemesSetTheirColoursThroughVariables) {
   const std::regex hex("#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})");

@@ -9,6 +9,7 @@
 #include "cli/batch_row.h"
 #include "cli/bounded_line.h"
 #include "cli/chart_command.h"
+#include "cli/echoed_text.h"
 #include "cli/input_parsing.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_targets.h"
@@ -70,14 +71,19 @@ int BatchRowTarget(const std::uint8_t* data, std::size_t size) {
       first = 1;
       for (std::size_t c = 0; c < kBatchColumnCount; ++c) {
         CAELIX_FUZZ_REQUIRE(layout.field[c] < static_cast<int>(layout.fieldCount));
-        CAELIX_FUZZ_REQUIRE(static_cast<BatchColumn>(c) == BatchColumn::Id || layout.field[c] >= 0);
       }
+      // Date, time and houses always; lon and lat unless a place column may give them.
+      const auto has = [&layout](BatchColumn c) { return layout.field[static_cast<std::size_t>(c)] >= 0; };
+      CAELIX_FUZZ_REQUIRE(has(BatchColumn::Date) && has(BatchColumn::Time) && has(BatchColumn::Houses));
+      CAELIX_FUZZ_REQUIRE(has(BatchColumn::Place) || (has(BatchColumn::Longitude) && has(BatchColumn::Latitude)));
     }
   }
   for (std::size_t i = first; i < lines.size(); ++i) {
-    const BatchRow row = ParseBatchRow(lines[i], layout);
+    BatchRow row = ParseBatchRow(lines[i], layout);
+    ResolveBatchRow(row, ClockChoice::Refuse);
     CAELIX_FUZZ_REQUIRE((row.kind == BatchRowKind::Bad) == !row.error.empty());
-    CAELIX_FUZZ_REQUIRE(row.error.size() < 600);
+    CAELIX_FUZZ_REQUIRE(row.error.size() < 1500);  // an unknown place's suggestions among the longest
+    CAELIX_FUZZ_REQUIRE(IsPrintableUtf8(row.error));
     CAELIX_FUZZ_REQUIRE(
         !row.id || (layout.field[static_cast<std::size_t>(BatchColumn::Id)] >= 0 && row.id->size() <= kMaxIdBytes));
     if (row.kind != BatchRowKind::Chart) continue;

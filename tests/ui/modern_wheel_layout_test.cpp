@@ -11,6 +11,7 @@
 
 #include "chart/compute_chart.h"
 #include "support/sample_chart.h"
+#include "ui/wheel/text_extent.h"
 #include "ui/wheel/wheel_bodies.h"
 
 namespace caelix {
@@ -47,6 +48,14 @@ std::vector<Case> Cases() {
   ChartInput north = sample;
   north.latitude = 66.0;
   north.houseIndex = 2;  // Koch: the narrowest houses
+  ChartInput stellium;
+  stellium.year = 1962;
+  stellium.month = 2;
+  stellium.day = 4;
+  stellium.hour = 16;
+  stellium.minute = 30;
+  stellium.longitude = 77.2245;
+  stellium.latitude = 28.6358;
   return {
       {"sample chart", sample, [](ChartResult&) {}},
       {"Koch at 66 deg north", north, [](ChartResult&) {}},
@@ -58,6 +67,9 @@ std::vector<Case> Cases() {
          for (const WheelBody& b : ModernWheelBodies()) Place(c, {b.id}, 45.0 + 0.08 * static_cast<int>(b.id), 0.0);
        }},
       {"equal longitudes", sample, [](ChartResult& c) { Place(c, kEight, 300.0, 0.0); }},
+      // A real one: 4 February 1962, 16:30 UT at New Delhi, seven bodies from 2 to 19 degrees
+      // Aquarius with the Sun-Moon midpoint among them, Mercury retrograde.
+      {"Aquarius stellium of 1962", stellium, [](ChartResult&) {}},
   };
 }
 
@@ -284,6 +296,42 @@ TEST(ModernWheelLayout, AspectLinesFollowTheAspectsTable) {
   EXPECT_EQ((std::vector<std::string>{"So 120 Mo soft", "So 150 Me minor"}), lines("all"));
   EXPECT_EQ((std::vector<std::string>{"So 150 Me minor"}), lines("minor"));
   EXPECT_EQ((std::vector<std::string>{}), lines("none"));
+}
+
+}  // namespace
+}  // namespace caelix
+
+namespace caelix {
+namespace {
+
+// Long header lines are set smaller so that they end inside the picture, one under the other,
+// above the wheel.
+TEST(ModernWheelLayout, HeaderLinesEndInsideThePictureAboveTheWheel) {
+  const ChartInput in = testing::SampleInput();
+  const ChartResult chart = ComputeChart(in);
+  for (const int size : {64, 400, 1600}) {
+    for (const bool table : {false, true}) {
+      ModernWheelOptions options;
+      options.size = size;
+      options.table = table;
+      options.name = std::string(60, 'W') + " " + std::string(60, 'M');
+      options.localTime = "1985-07-14 09:20 America/Argentina/ComodRivadavia (CEST, +02:00), one of two readings";
+      options.placeName = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch, Wales, United Kingdom";
+      const ModernWheelLayout layout = LayoutModernWheel(in, chart, options);
+      ASSERT_EQ(6u, layout.header.size());
+      double previous = 0.0;
+      for (const HeaderLine& line : layout.header) {
+        const double width = TextWidthEm(line.text) * line.fontPx * (line.bold ? 1.1 : 1.0);
+        EXPECT_LE(line.baseline.x + width, layout.width - line.baseline.x + 1e-6)
+            << size << " " << table << ": '" << line.text << "' ends outside";
+        EXPECT_GE(line.baseline.y - line.fontPx, previous - 1e-9) << size << ": '" << line.text << "'";
+        previous = line.baseline.y;
+      }
+      EXPECT_LE(previous, layout.centre.y - layout.size / 2.0) << size;
+      // Short lines keep their size: the house system's line is the usual 2.6 % of the side.
+      EXPECT_NEAR(0.026 * size, layout.header.back().fontPx, 1e-9);
+    }
+  }
 }
 
 }  // namespace

@@ -47,8 +47,8 @@ constexpr const char* kUsage =
     "  --write-reference FILE  write the Swiss Ephemeris values of the charts as a C++ header\n"
     "  --help                  show this text\n";
 
-constexpr double kJd1800 = 2378496.5, kJd1850 = 2396758.5, kJd1900 = 2415020.5, kJd2050 = 2469807.5,
-                 kJd2025 = 2460676.5, kJd2100 = 2488069.5, kJd2300 = 2561117.5;
+constexpr double kJd1800 = 2378496.5, kJd1900 = 2415020.5, kJd2025 = 2460676.5, kJd2100 = 2488069.5,
+                 kJd2300 = 2561117.5;
 // Charts for Pluto's table: from 2 January 1800 (the ephemeris files begin on 1 January, and
 // the apparent place looks back by the light time) to 1805, and from 2030 to 2100.
 constexpr double kJd1800Jan2 = 2378497.5, kJd2030 = 2462502.5;
@@ -191,11 +191,13 @@ struct PlutoRows {
   Row longSeries{"Pluto, long series 1805-2030", {}, {}, true};
   Row tableBefore{"Pluto, table 1800-1805", {}, {}, true};
   Row tableAfter{"Pluto, table 2030-2100", {}, {}, true};
+  Row join{"Pluto, table carried over to the long series (30 days outside 1805-2030)", {}, {}, true};
   Row shortSeries{"Pluto, short series (before 21 Jan 1800, after 7 Feb 2100)", {}, {}, true};
 
   Row& At(double jde) {
     if (jde >= kPlutoLongSeriesFirstJd && jde <= kPlutoLongSeriesLastJd) return longSeries;
     if (!PlutoTablePosition(jde)) return shortSeries;
+    if (jde > kPlutoLongSeriesFirstJd - kPlutoJoinDays && jde < kPlutoLongSeriesLastJd + kPlutoJoinDays) return join;
     return jde < kPlutoLongSeriesFirstJd ? tableBefore : tableAfter;
   }
   void Add(const ChartDraw& c, const ComparedValues& caelix, const ComparedValues& swiss) {
@@ -259,10 +261,7 @@ int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, 
   const std::vector<ChartDraw> draws = DrawCharts(seed, charts, outerCharts, engine, outer);
   const bool precise = engine == Engine::Precise;
   Group inner = MakeGroup(precise ? "1800-2100" : "1900-2100");
-  // The precise engine's charts are split where the Swiss Ephemeris changes its sidereal time
-  // (to a long-term model before 1850 and after 2050), which moves its angles and cusps by up to 2".
-  Group far = MakeGroup(precise ? "1800-1850 and 2050-2100" : "1800-1900 and 2100-2300");
-  if (precise) inner.title = "1850-2050";
+  Group far = MakeGroup("1800-1900 and 2100-2300");
   PlutoRows pluto{engine};
   PageMatches page;
   constexpr std::size_t kPlutoRow = 9;
@@ -270,9 +269,7 @@ int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, 
     ComparedValues swiss{};
     ComparedValues caelix{};
     if (!Compare(draws[i], engine, caelix, swiss)) return 2;
-    const double jdUT = EngineInstants(draws[i], engine).jdUT;
-    const bool farChart = precise ? (jdUT < kJd1850 || jdUT >= kJd2050) : outer[i];
-    AddChart(farChart ? far : inner, caelix, swiss);
+    AddChart(outer[i] ? far : inner, caelix, swiss);
     AddPageLines(page, caelix, swiss);
     pluto.Add(draws[i], caelix, swiss);
   }
@@ -293,18 +290,16 @@ int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, 
   PrintGroup(inner);
   if (far.charts > 0) PrintGroup(far);
   Group bySeries{"Pluto by series", static_cast<long>(draws.size()) + plutoCharts, {}};
-  for (const Row* row : {&pluto.longSeries, &pluto.tableBefore, &pluto.tableAfter, &pluto.shortSeries}) {
+  for (const Row* row : {&pluto.longSeries, &pluto.join, &pluto.tableBefore, &pluto.tableAfter, &pluto.shortSeries}) {
     bySeries.rows.push_back(*row);
   }
   if (!precise) PrintGroup(bySeries);
 
   if (precise) {
-    std::printf("\nWithin 1\", longitude and declination (1850-2050; 1800-1850 and 2050-2100):\n");
-    for (std::size_t r = 0; r < inner.rows.size(); ++r) {
-      const double a = std::max(inner.rows[r].longitude.Max(), inner.rows[r].declination.Max());
-      const double b = std::max(far.rows[r].longitude.Max(), far.rows[r].declination.Max());
-      std::printf("  %-16s %s (largest %.2f\"; %.2f\")\n", inner.rows[r].name.c_str(),
-                  std::max(a, b) <= 1.0 ? "yes" : "no", a, b);
+    std::printf("\nWithin 1\", longitude and declination (1800-2100):\n");
+    for (const Row& row : inner.rows) {
+      const double a = std::max(row.longitude.Max(), row.declination.Max());
+      std::printf("  %-16s %s (largest %.2f\")\n", row.name.c_str(), a <= 1.0 ? "yes" : "no", a);
     }
     return 0;
   }
@@ -318,7 +313,7 @@ int Report(unsigned long seed, long charts, long outerCharts, long plutoCharts, 
   std::printf("  Pluto    1805-2030: %s (largest %.1f\")\n", Within(pluto.longSeries, kLimitArcsec) ? "yes" : "no",
               std::max(pluto.longSeries.longitude.Max(), pluto.longSeries.declination.Max()));
   // The tabulated series: within 0.01 degree.
-  for (const Row* row : {&pluto.tableBefore, &pluto.tableAfter}) {
+  for (const Row* row : {&pluto.join, &pluto.tableBefore, &pluto.tableAfter}) {
     std::printf("  %s within 0.01 deg (36\"): %s (largest %.1f\")\n", row->name.c_str(),
                 Within(*row, 36.0) ? "yes" : "no", std::max(row->longitude.Max(), row->declination.Max()));
   }
@@ -358,7 +353,9 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
       "  double body[11][4];\n  double angle[3];\n  double cusp[3][4];\n};\n\n"
       "inline constexpr SwissReferenceChart %s[] = {\n",
       precise ? " --engine precise" : "", charts, outerCharts, seed,
-      precise ? "\n// The jde is the precise engine's; the first chart is Madrid, 1985-07-14 07:20 UT." : "",
+      precise ? "\n// The jde is the precise engine's; the first chart is Madrid, 1985-07-14 07:20 UT. The angles and\n"
+                "// cusps are at the sidereal time of the IERS Conventions 2010 (SEMOD_SIDT_IERS_CONV_2010)."
+              : "",
       precise ? "kSwissPreciseReferenceCharts" : "kSwissReferenceCharts");
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const ChartDraw& c = draws[i];
@@ -387,6 +384,20 @@ int WriteReference(const std::string& path, unsigned long seed, long charts, lon
   std::fputs("};\n\n}  // namespace caelix::testing\n", f);
   swe_close();
   return std::fclose(f) == 0 ? 0 : 2;
+}
+
+// Makes the Swiss Ephemeris compute its sidereal time by the IERS Conventions 2010 (IAU 2006
+// precession, IAU 2000A nutation) at every date, as the precise engine does. By default it keeps
+// that model only from 1850 to 2050 and uses a long-term model of its own before and after, which
+// departs from it by 0.36" in 1800 and 1.9" after 2050 and moves its angles and cusps as much.
+// Every other model stays the library's default.
+void UseIersSiderealTime() {
+  std::string models;
+  for (int m = 0; m < NSE_MODELS; ++m) {
+    if (m) models += ',';
+    models += std::to_string(m == SE_MODEL_SIDT ? SEMOD_SIDT_IERS_CONV_2010 : 0);
+  }
+  swe_set_astro_models(models.data(), 0);
 }
 
 bool ParseCount(const std::string& value, long low, long high, long& out) {
@@ -449,6 +460,7 @@ int main(int argc, char** argv) {
     ++i;
   }
   swe_set_ephe_path(const_cast<char*>(ephePath.c_str()));
+  if (engine == Engine::Precise) UseIersSiderealTime();
   const unsigned long s = static_cast<unsigned long>(seed);
   if (!referencePath.empty()) {
     return WriteReference(referencePath, s, charts < 0 ? 240 : charts, outerCharts < 0 ? 60 : outerCharts, engine);

@@ -319,13 +319,18 @@ function gregorianJd(year, month) {
   return Math.floor(365.25 * (y + 4716)) + Math.floor(30.6001 * (m + 1)) + 1 + 2 - a + Math.floor(a / 4) - 1524.5
 }
 
+// The first year of the observed Delta T kept: before it the precise engine takes the splines of
+// Stephenson, Morrison and Hohenkerk (make_delta_t_spline.py), which are closer to the
+// observations of the nineteenth and early twentieth centuries than USNO's historic series.
+const kFirstDeltaTYear = 1955
+
 function deltaTText(d) {
   const nodes = []
   const h = d.historic
   const hStep = (h.last - h.first) / (h.table.length - 1)
   h.table.forEach((v, k) => {
     const year = h.first + k * hStep
-    if (year < d.data.first) nodes.push([jdOfYear(year), v])
+    if (year >= kFirstDeltaTYear && year < d.data.first) nodes.push([jdOfYear(year), v])
   })
   let [year, month] = d.data.firstYM
   for (const v of d.data.table) {

@@ -38,6 +38,7 @@ constexpr double kRingGap = 0.012;  // between the lowest column item and the ho
 // Sizes as fractions of the wheel's side.
 constexpr double kThin = 0.0012, kNormal = 0.002, kHeavy = 0.0045;
 constexpr double kHeaderFont = 0.026, kNameFont = 0.036, kHeaderMargin = 0.03;
+constexpr double kBoldWidth = 1.1;  // a bold line is about a tenth wider than TextWidthEm's
 constexpr double kTableFont = 0.026, kTableRow = 0.037, kTableGlyph = 0.03, kTableWidth = 0.48;
 
 struct Polar {
@@ -199,23 +200,28 @@ ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& 
   const double side = options.size;
   const double radius = side / 2.0;
 
-  // Header.
+  // Whole pixels, so a raster of the picture has the picture's own size.
+  out.width = std::ceil(side * (options.table ? 1.0 + kTableWidth : 1.0));
+
+  // Header: a line too long for the picture is set smaller, so that it ends inside it.
   double y = kHeaderMargin * side;
+  const double lineRoom = out.width - 2.0 * kHeaderMargin * side;
   const auto addLine = [&](std::string text, double font, bool bold) {
+    font = std::min(font, lineRoom / std::max(TextWidthEm(text) * (bold ? kBoldWidth : 1.0), 1e-9));
     y += font;
     out.header.push_back({std::move(text), font, bold, {kHeaderMargin * side, y}});
     y += 0.35 * font;
   };
   if (!options.name.empty()) addLine(options.name, kNameFont * side, true);
+  if (!options.localTime.empty()) addLine(options.localTime, kHeaderFont * side, false);
   addLine(DateTimeText(input), kHeaderFont * side, false);
+  if (!options.placeName.empty()) addLine(options.placeName, kHeaderFont * side, false);
   addLine(Coordinate(input.latitude, 'N', 'S') + " " + Coordinate(input.longitude, 'E', 'W'), kHeaderFont * side,
           false);
   addLine(std::string(input.houseName()) + " houses", kHeaderFont * side, false);
   const double top = y;
 
   out.size = side;
-  // Whole pixels, so a raster of the picture has the picture's own size.
-  out.width = std::ceil(side * (options.table ? 1.0 + kTableWidth : 1.0));
   out.height = std::ceil(top + side);
   out.centre = {radius, top + radius};
   out.zodiacOuter = kZodiacOuter * radius;

@@ -114,6 +114,11 @@ struct ModernWheelOptions {
   AspectSelection aspects = MajorAspects();
   bool table = false;
   std::string name;
+  // The birth data as entered, when a local time was converted: the header shows this line above
+  // the UT ("1985-07-14 09:20 Europe/Madrid (CEST, +02:00)"), and the place's name above the
+  // coordinates ("Madrid, Spain"). Empty: the time was UT, the place coordinates.
+  std::string localTime;
+  std::string placeName;
 };
 
 struct ModernWheelLayout {
@@ -140,7 +145,9 @@ struct ModernWheelLayout {
 // and sign outside the ring; the house numbers; each chosen body with a value as a column of
 // glyph, degrees, sign, minutes and retrograde sign, spread around the wheel in zodiac order so
 // that no two columns overlap, with a leader to its true position when moved; the chosen
-// aspects between the bodies the aspects page pairs; the header, and the table when asked.
+// aspects between the bodies the aspects page pairs; the header (the name, the local time, the UT,
+// the place's name, the coordinates and the house system, each line shrunk to the picture's
+// width when too long), and the table when asked.
 ModernWheelLayout LayoutModernWheel(const ChartInput& input, const ChartResult& chart,
                                     const ModernWheelOptions& options);
 

@@ -22,6 +22,10 @@ namespace caelix {
 
 namespace {
 
+// The two readings --resolve picks between.
+constexpr const char* kResolveEarlier = "earlier";
+constexpr const char* kResolveLater = "later";
+
 // Returns the page names joined by ", ", as the help and the errors list them.
 std::string PageNames() {
   std::string names;
@@ -66,7 +70,7 @@ CLI::App* AddChartCommand(CLI::App& app, ChartOptions& options) {
       ->add_option("--resolve", options.resolve,
                    "For a local time that occurs twice or never (daylight saving changes): take the earlier or the "
                    "later of its two UT readings (default: refuse and name both)")
-      ->check(CLI::IsMember({"earlier", "later"}));
+      ->check(CLI::IsMember({kResolveEarlier, kResolveLater}));
   chart->add_option("--lon", options.longitude,
                     std::string("Longitude, east positive, ") + std::string(kLongitudeRangeText) +
                         ": -3.7038, 3°42'W or 3W42 (default: the place's, else the stored place)");
@@ -177,6 +181,10 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
     if (!h.value) return fail("--houses", h.error);
     in.houseIndex = *h.value;
   }
+  // CLI11 checks this on the command line; the web API's requests come here unchecked.
+  if (options.resolve && *options.resolve != kResolveEarlier && *options.resolve != kResolveLater) {
+    return fail("--resolve", std::string("one of ") + kResolveEarlier + ", " + kResolveLater);
+  }
   if (options.place) {
     if (const auto refusal = CheckPlaceOrZoneText(*options.place, "place name")) return fail("--place", *refusal);
   }
@@ -196,7 +204,8 @@ std::optional<ChartInput> ResolveChartInput(const ChartOptions& options, const U
     request.latitude = options.latitude;
     request.fallbackLongitudeDeg = in.longitude;
     request.fallbackLatitudeDeg = in.latitude;
-    if (options.resolve) request.choice = *options.resolve == "earlier" ? ClockChoice::Earlier : ClockChoice::Later;
+    if (options.resolve)
+      request.choice = *options.resolve == kResolveEarlier ? ClockChoice::Earlier : ClockChoice::Later;
     const BirthDataResult r = ResolveBirthData(request);
     if (!r.value) {
       error = BirthDataError(r.error);

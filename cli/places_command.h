@@ -9,9 +9,13 @@ class App;
 
 namespace caelix {
 
+// The candidates listed when no number is asked for, and the most that may be asked for.
+constexpr int kDefaultPlacesLimit = 10;
+constexpr int kMaxPlacesLimit = 1000;
+
 struct PlacesOptions {
   std::string query;
-  int limit = 10;
+  int limit = kDefaultPlacesLimit;
   bool json = false;
 };
 

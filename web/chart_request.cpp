@@ -15,7 +15,8 @@ struct ChartParam {
   std::optional<std::string> ChartOptions::*option;
 };
 constexpr ChartParam kChartParams[] = {
-    {"date", &ChartOptions::date},    {"time", &ChartOptions::time},     {"lon", &ChartOptions::longitude},
+    {"date", &ChartOptions::date},    {"time", &ChartOptions::time},       {"place", &ChartOptions::place},
+    {"tz", &ChartOptions::zone},      {"resolve", &ChartOptions::resolve}, {"lon", &ChartOptions::longitude},
     {"lat", &ChartOptions::latitude}, {"houses", &ChartOptions::houses},
 };
 // The wheel's options of a picture request, by the names of `caelix chart`'s options.
@@ -48,10 +49,12 @@ std::optional<int> ParseSize(std::string_view text) {
 
 }  // namespace
 
-RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withSize) {
+RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withSize, Engine defaultEngine) {
   RequestResult<ChartRequest> result;
   ChartRequest request;
   request.options.storedDefaults = false;
+  request.engine = defaultEngine;
+  request.options.engine = EngineName(defaultEngine);
   // A picture is drawn (the wheel's options are taken) but never written to a file.
   if (withSize) request.options.svgFile = std::string();
   bool sizeSeen = false;
@@ -112,10 +115,11 @@ ParamError ParamErrorFromCommandLine(std::string_view line) {
   return {"", std::string(line)};
 }
 
-RequestResult<ChartInput> ResolveChartRequest(const ChartRequest& request, const UtcDateTime& now) {
+RequestResult<ChartInput> ResolveChartRequest(const ChartRequest& request, const UtcDateTime& now,
+                                              std::optional<ResolvedBirthData>* birth) {
   RequestResult<ChartInput> result;
   std::string error;
-  result.value = ResolveChartInput(request.options, now, error);
+  result.value = ResolveChartInput(request.options, now, error, birth);
   if (!result.value) result.error = ParamErrorFromCommandLine(error);
   return result;
 }

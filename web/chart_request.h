@@ -39,17 +39,21 @@ struct RequestResult {
   ParamError error;  // when value is empty
 };
 
-// Returns the request the parameters make: each chart parameter (date, time, lon, lat, houses,
-// engine) into the option of the same name; for a picture (withPicture) also size, style, theme,
-// points, aspects and name, as `caelix chart --svg` takes them. An unknown or repeated name, an
+// Returns the request the parameters make: each chart parameter (date, time, place, tz, resolve,
+// lon, lat, houses, engine) into the option of `caelix chart` it names (tz is --tz); for a picture
+// (withPicture) also size, style, theme, points, aspects and name, as `caelix chart --svg` takes
+// them. Without an engine parameter the engine is defaultEngine. An unknown or repeated name, an
 // engine or a size out of their choices are refused; the other values are checked later, by
 // ResolveChartRequest and ResolvePictureOptions.
-RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withPicture);
+RequestResult<ChartRequest> ChartRequestFromParams(const RequestParams& params, bool withPicture,
+                                                   Engine defaultEngine = Engine::Precise);
 
 // Returns the chart input of a request as `caelix chart` resolves its options: a missing date or
-// time is now's (UT), a missing place or house system the built-in default; no file is read. A
-// bad value is refused with the command line's reason, naming the parameter.
-RequestResult<ChartInput> ResolveChartRequest(const ChartRequest& request, const UtcDateTime& now);
+// time is now's (UT), a missing place or house system the built-in default; with place or tz, the
+// date and time are the local clock, converted to UT, and birth (when given) receives what was
+// done. No file is read. A bad value is refused with the command line's reason, naming the parameter.
+RequestResult<ChartInput> ResolveChartRequest(const ChartRequest& request, const UtcDateTime& now,
+                                              std::optional<ResolvedBirthData>* birth = nullptr);
 
 // Splits one of the command line's error lines ("caelix chart: --lon: why") into the parameter
 // ("lon") and the reason ("why"); a line of another shape is kept whole as the reason.

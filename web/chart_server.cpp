@@ -10,10 +10,14 @@
 #include "cli/chart_command.h"
 #include "cli/chart_json.h"
 #include "cli/chart_svg.h"
+#include "cli/places_json.h"
+#include "places/atlas.h"
+#include "places/clock_zone.h"
 #include "platform/png_raster.h"
 #include "web/assets.h"
 #include "web/chart_request.h"
 #include "web/json_replies.h"
+#include "web/places_request.h"
 
 namespace caelix {
 
@@ -45,6 +49,14 @@ RequestResult<RequestParams> RequestParameters(const httplib::Request& req) {
   return result;
 }
 
+// Sets the answer's body and type, taking the text without a copy (a chart's JSON is some 20 KB).
+void SetBody(httplib::Response& res, std::string body, const char* type) {
+  res.body = std::move(body);
+  const auto [first, last] = res.headers.equal_range("Content-Type");
+  res.headers.erase(first, last);
+  res.set_header("Content-Type", type);
+}
+
 void ReplyParamError(httplib::Response& res, const ParamError& error) {
   res.status = 400;
   res.set_content(ParamErrorJson(error), kJsonType);
@@ -55,18 +67,19 @@ struct RequestedChart {
   Chart chart;
   WheelPictureOptions picture;
 };
-std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httplib::Response& res, bool withSize) {
+std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httplib::Response& res, bool withSize,
+                                             Engine engine, std::optional<ResolvedBirthData>* birth = nullptr) {
   const auto params = RequestParameters(req);
   if (!params.value) {
     ReplyParamError(res, params.error);
     return std::nullopt;
   }
-  const auto request = ChartRequestFromParams(*params.value, withSize);
+  const auto request = ChartRequestFromParams(*params.value, withSize, engine);
   if (!request.value) {
     ReplyParamError(res, request.error);
     return std::nullopt;
   }
-  const auto input = ResolveChartRequest(*request.value, CurrentUtc());
+  const auto input = ResolveChartRequest(*request.value, CurrentUtc(), birth);
   if (!input.value) {
     ReplyParamError(res, input.error);
     return std::nullopt;
@@ -80,29 +93,47 @@ std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httpli
   return RequestedChart{ComputeChartWith(request.value->engine, *input.value), *picture};
 }
 
-void ChartJsonHandler(const httplib::Request& req, httplib::Response& res) {
-  const auto chart = ChartOfRequest(req, res, false);
+void ChartJsonHandler(const httplib::Request& req, httplib::Response& res, Engine engine) {
+  std::optional<ResolvedBirthData> birth;
+  const auto chart = ChartOfRequest(req, res, false, engine, &birth);
   if (!chart) return;
-  res.set_content(ChartToJson(chart->chart, true), kJsonType);
+  SetBody(res, ChartToJson(chart->chart, true, std::nullopt, birth ? &*birth : nullptr), kJsonType);
 }
 
-void ChartSvgHandler(const httplib::Request& req, httplib::Response& res) {
-  const auto chart = ChartOfRequest(req, res, true);
+void ChartSvgHandler(const httplib::Request& req, httplib::Response& res, Engine engine) {
+  const auto chart = ChartOfRequest(req, res, true, engine);
   if (!chart) return;
-  res.set_content(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), kSvgType);
+  SetBody(res, WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), kSvgType);
 }
 
-void ChartPngHandler(const httplib::Request& req, httplib::Response& res) {
-  const auto chart = ChartOfRequest(req, res, true);
+void ChartPngHandler(const httplib::Request& req, httplib::Response& res, Engine engine) {
+  const auto chart = ChartOfRequest(req, res, true, engine);
   if (!chart) return;
   std::string error;
-  const auto png = RenderSvgToPng(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), error);
+  auto png = RenderSvgToPng(WheelPictureSvg(chart->chart.input, chart->chart.slots, chart->picture), error);
   if (!png) {
     res.status = 500;
     res.set_content(StatusJson(500, "the wheel could not be rendered: " + error), kJsonType);
     return;
   }
-  res.set_content(*png, "image/png");
+  SetBody(res, std::move(*png), "image/png");
+}
+
+// The atlas' candidates for a place name, as `caelix places QUERY --json` lists them; none is an
+// empty array.
+void PlacesHandler(const httplib::Request& req, httplib::Response& res) {
+  const auto params = RequestParameters(req);
+  if (!params.value) {
+    ReplyParamError(res, params.error);
+    return;
+  }
+  const auto request = PlacesRequestFromParams(*params.value);
+  if (!request.value) {
+    ReplyParamError(res, request.error);
+    return;
+  }
+  const auto& [query, limit] = *request.value;
+  SetBody(res, PlacesToJson(Atlas::Embedded().Find(query, static_cast<std::size_t>(limit))), kJsonType);
 }
 
 // The page and its files; "/" is the page itself.
@@ -120,7 +151,8 @@ void AssetHandler(const httplib::Request& req, httplib::Response& res) {
 void WrongMethodHandler(const httplib::Request& req, httplib::Response& res) {
   const bool chartPath =
       req.path == "/api/v1/chart" || req.path == "/api/v1/chart.svg" || req.path == "/api/v1/chart.png";
-  const bool known = chartPath || req.path == "/" || req.path == "/healthz" || FindAsset(req.path) != nullptr;
+  const bool known = chartPath || req.path == "/" || req.path == "/healthz" || req.path == "/api/v1/places" ||
+                     FindAsset(req.path) != nullptr;
   if (!known) {
     res.status = 404;
     res.set_content(StatusJson(404, "no such path: " + req.path), kJsonType);
@@ -148,9 +180,17 @@ std::string StatusMessage(int status) {
   }
 }
 
+// Reads what the first request would otherwise wait for: the time-zone database (its list of
+// zones, and the zones of the clock's readings) and the atlas.
+void WarmUp() {
+  ParseClockZone("Etc/UTC");
+  Atlas::Embedded();
+}
+
 }  // namespace
 
-ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::Server>()) {
+ChartServer::ChartServer(unsigned threads, Engine engine) : server_(std::make_unique<httplib::Server>()) {
+  WarmUp();
   httplib::Server& s = *server_;
   s.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
   s.set_payload_max_length(kMaxBodyBytes);
@@ -174,12 +214,16 @@ ChartServer::ChartServer(unsigned threads) : server_(std::make_unique<httplib::S
                           "default-src 'none'; script-src 'self'; connect-src 'self'; img-src 'self'; "
                           "style-src 'self' 'unsafe-inline'; form-action 'self'; base-uri 'none'"}});
   s.Get("/healthz", [](const httplib::Request&, httplib::Response& res) { res.set_content(HealthJson(), kJsonType); });
-  s.Get("/api/v1/chart", ChartJsonHandler);
-  s.Post("/api/v1/chart", ChartJsonHandler);
-  s.Get(R"(/api/v1/chart\.svg)", ChartSvgHandler);
-  s.Post(R"(/api/v1/chart\.svg)", ChartSvgHandler);
-  s.Get(R"(/api/v1/chart\.png)", ChartPngHandler);
-  s.Post(R"(/api/v1/chart\.png)", ChartPngHandler);
+  const auto withEngine = [engine](void (*handler)(const httplib::Request&, httplib::Response&, Engine)) {
+    return [engine, handler](const httplib::Request& req, httplib::Response& res) { handler(req, res, engine); };
+  };
+  s.Get("/api/v1/chart", withEngine(ChartJsonHandler));
+  s.Post("/api/v1/chart", withEngine(ChartJsonHandler));
+  s.Get(R"(/api/v1/chart\.svg)", withEngine(ChartSvgHandler));
+  s.Post(R"(/api/v1/chart\.svg)", withEngine(ChartSvgHandler));
+  s.Get(R"(/api/v1/chart\.png)", withEngine(ChartPngHandler));
+  s.Post(R"(/api/v1/chart\.png)", withEngine(ChartPngHandler));
+  s.Get("/api/v1/places", PlacesHandler);
   s.Get(".*", AssetHandler);
   s.Post(".*", WrongMethodHandler);
   s.Put(".*", WrongMethodHandler);

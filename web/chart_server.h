@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "chart/precise_chart.h"
+
 namespace httplib {
 class Server;
 }
@@ -20,8 +22,9 @@ constexpr unsigned kDefaultServeThreads = 64;
 
 class ChartServer {
  public:
-  // A server with threads threads, each serving one connection at a time.
-  explicit ChartServer(unsigned threads = kDefaultServeThreads);
+  // A server with threads threads, each serving one connection at a time, computing charts with
+  // engine unless a request names one. Reads the time-zone database and the atlas before it returns.
+  explicit ChartServer(unsigned threads = kDefaultServeThreads, Engine engine = Engine::Precise);
   ~ChartServer();
   ChartServer(const ChartServer&) = delete;
   ChartServer& operator=(const ChartServer&) = delete;

@@ -12,16 +12,21 @@
 namespace caelix {
 
 CLI::App* AddServeCommand(CLI::App& app, ServeOptions& options) {
-  CLI::App* serve = app.add_subcommand(
-      "serve",
-      "Serve the chart page and the HTTP API (/api/v1/chart, /api/v1/chart.svg, /api/v1/openapi.json) "
-      "until Ctrl+C");
+  CLI::App* serve =
+      app.add_subcommand("serve",
+                         "Serve the chart page and the HTTP API (/api/v1/chart, /api/v1/chart.svg, /api/v1/chart.png, "
+                         "/api/v1/places, /api/v1/openapi.json) until Ctrl+C");
   serve->add_option("--port", options.port, "TCP port to listen on, 0 for any free one (default: 8080)")
       ->check(CLI::Range(0, 65535));
   serve->add_option("--bind", options.bind,
                     "Address to listen on (default: 127.0.0.1, this machine only; 0.0.0.0 for every network)");
   serve->add_option("--threads", options.threads, "Connections served at once, one thread each (default: 64)")
       ->check(CLI::Range(1u, 1024u));
+  serve
+      ->add_option("--engine", options.engine,
+                   "Engine of the charts whose request names none (engine=): precise (default) or classic (the "
+                   "original computation)")
+      ->check(CLI::IsMember({"precise", "classic"}));
   return serve;
 }
 
@@ -45,7 +50,7 @@ int RunServeCommand(const ServeOptions& options, std::ostream& out, std::ostream
   sigset_t oldMask;
   pthread_sigmask(SIG_BLOCK, &stopSignals, &oldMask);
 
-  ChartServer server(options.threads);
+  ChartServer server(options.threads, ParseEngine(options.engine).value_or(Engine::Precise));
   const std::optional<int> port = server.Bind(options.bind, options.port);
   if (!port) {
     pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);

@@ -15,6 +15,7 @@ struct ServeOptions {
   int port = 8080;
   std::string bind = "127.0.0.1";
   unsigned threads = kDefaultServeThreads;
+  std::string engine = "precise";  // "precise" or "classic": the engine of a request that names none
 };
 
 // Adds the serve subcommand and its options to app; the options are written into options.

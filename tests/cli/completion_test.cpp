@@ -75,7 +75,7 @@ TEST(Completion, BashOffersTheCommandsOptionsAndValues) {
       {"caelix batch --", {"--help", "--threads", "--pages", "--engine", "--resolve"}},
       {"caelix gui --", {"--help", "--data-dir", "--scale", "--engine"}},
       {"caelix completion ", {"bash", "zsh"}},
-      {"caelix serve --", {"--help", "--port", "--bind", "--threads"}},
+      {"caelix serve --", {"--help", "--port", "--bind", "--threads", "--engine"}},
   };
   for (const auto& c : cases) {
     const auto got = BashOffers(script, c.line, t.Path());

@@ -1,13 +1,15 @@
 """The chart page end to end in Debian's chromium, headless, driven through chromedriver (selenium).
 
-A person's way through the page: type the birth data, pick the town among the suggestions, draw
-the chart, see the wheel and the positions table, point at a symbol and read its name; then open
-an address that carries the inputs and see its chart drawn directly. Screenshots go to the folder
+A person's way through the page: type the birth data, type part of the town's name and pick it
+among the suggestions, draw the chart, see the wheel, the positions table and the local time read
+in the town's zone, point at a symbol and read its name; then open an address that carries the
+inputs (coordinates and a zone) and see its chart drawn directly. Screenshots go to the folder
 given. Exit 77 (skipped) when chromium, chromedriver or selenium is missing.
 
 Usage: browser_end_to_end.py CAELIX SCREENSHOT_DIR
 """
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -55,6 +57,32 @@ def wait_for_chart(driver, wait):
     return rows
 
 
+# A point of the element's box where the element itself (or one of its children) is drawn on top,
+# as an offset from the box's centre; a symbol's box also holds empty space and its neighbours.
+FIND_DRAWN_POINT = '''
+const element = arguments[0];
+const box = element.getBoundingClientRect();
+for (let step = 2; step <= 32; step *= 2) {
+  for (let i = 1; i < step; i += 2) {
+    for (let j = 1; j < step; j += 2) {
+      const x = box.left + box.width * i / step, y = box.top + box.height * j / step;
+      const hit = document.elementFromPoint(x, y);
+      if (hit && element.contains(hit)) return [x - (box.left + box.width / 2), y - (box.top + box.height / 2)];
+    }
+  }
+}
+return null;
+'''
+
+
+def point_at(driver, element):
+    """Moves the pointer onto a drawn part of element."""
+    driver.execute_script('arguments[0].scrollIntoView({block: "center"})', element)
+    offset = driver.execute_script(FIND_DRAWN_POINT, element)
+    assert offset is not None, 'the symbol is hidden under others'
+    ActionChains(driver).move_to_element_with_offset(element, int(offset[0]), int(offset[1])).perform()
+
+
 def check_no_page_errors(driver):
     """No script error, no refused resource; the 400 answers the test asks for are not errors."""
     severe = [e for e in driver.get_log('browser') if e['level'] == 'SEVERE' and 'status of 400' not in e['message']]
@@ -78,31 +106,62 @@ def main():
                 type_into(driver, 'name', 'Ada')
                 type_into(driver, 'date', '1985-07-14')
                 type_into(driver, 'time', '09:20')
-                type_into(driver, 'lon', '-3.7038')
-                type_into(driver, 'lat', '40.4168')
+                # A town the atlas would not find first by its name (London has "City of London" as
+                # an alternate name): picking it gives its own coordinates and zone as well.
+                type_into(driver, 'place', 'City of Lon')
+                wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#place-list li')))
+                city = next((o for o in driver.find_elements(By.CSS_SELECTOR, '#place-list li')
+                             if o.text.startswith('City of London,')), None)
+                assert city is not None, 'City of London is not suggested'
+                city.click()
+                wait.until(lambda d: d.find_element(By.ID, 'tz').get_attribute('value') == 'Europe/London')
+                lon = float(driver.find_element(By.ID, 'lon').get_attribute('value'))
+                assert abs(lon - -0.0918) < 1e-3, f'the longitude of the City of London is {lon}'
+
+                # The town: typed in part, then picked among the atlas' suggestions.
+                type_into(driver, 'place', 'Madri')
+                wait.until(ec.visibility_of_element_located((By.CSS_SELECTOR, '#place-list li')))
+                options = driver.find_elements(By.CSS_SELECTOR, '#place-list li')
+                texts = [o.text for o in options]
+                pick = next((o for o in options if o.text.startswith('Madrid, Madrid, Spain')), None)
+                assert pick is not None, f'no suggestion is Madrid, Spain: {texts}'
+                driver.save_screenshot(os.path.join(shots, 'browser_suggestions.png'))
+                pick.click()
+                assert driver.find_element(By.ID, 'place').get_attribute('value') == 'Madrid, Madrid, ES'
+                info = driver.find_element(By.ID, 'place-info')
+                assert info.is_displayed() and 'Europe/Madrid' in info.text and ' N 3.' in info.text, info.text
+                assert not driver.find_element(By.ID, 'place-list').is_displayed(), 'the suggestions stayed open'
+                for field in ('lon', 'lat', 'tz'):
+                    assert driver.find_element(By.ID, field).get_attribute('value') == '', f'{field} kept a value'
                 driver.find_element(By.ID, 'draw').click()
                 rows = wait_for_chart(driver, wait)
                 first = rows[0].find_elements(By.TAG_NAME, 'td')
                 assert first[0].text == 'So Sun', first[0].text
                 assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Ada'
+                summary = driver.find_element(By.ID, 'chart-summary').text
+                # Madrid kept summer time in 1985: 09:20 there was 07:20 UT.
+                for part in ('Madrid, Madrid, Spain', '1985-07-14 09:20 Europe/Madrid (CEST, +02:00)',
+                             '1985-07-14 07:20 UT'):
+                    assert part in summary, f'{part!r} not in {summary!r}'
                 for page in ('elements', 'modalities', 'aspects'):
                     assert driver.find_element(By.ID, page).text.strip(), f'the {page} are empty'
                 # The address now carries the inputs.
                 query = urllib.parse.parse_qs(urllib.parse.urlparse(driver.current_url).query)
-                assert query['date'] == ['1985-07-14'] and query['lon'] == ['-3.7038'], driver.current_url
+                assert query['date'] == ['1985-07-14'] and query['place'] == ['Madrid, Madrid, ES'], driver.current_url
 
                 # Pointing at a symbol names it in the status line: the Sun, then the Moon.
                 status = driver.find_element(By.ID, 'status')
                 titles = driver.find_elements(By.CSS_SELECTOR, '#wheel svg title')
                 assert titles, 'the wheel has no named symbols'
-                for starts in ('So 2', 'Mo 0'):
-                    area = next(t for t in titles if t.get_attribute('textContent').startswith(starts))
-                    area = area.find_element(By.XPATH, '..')
-                    ActionChains(driver).move_to_element(area).perform()
+                for label in ('So', 'Mo'):
+                    # The body's own symbol ("Mo 29Ge12 ..."), not an aspect line ("Mo conjunction Ve").
+                    title = next(t for t in titles if re.match(label + r' \d', t.get_attribute('textContent')))
+                    name = title.get_attribute('textContent').strip()
+                    point_at(driver, title.find_element(By.XPATH, '..'))
                     try:
-                        wait.until(lambda d: status.text.startswith(starts))
+                        wait.until(lambda d: status.text.strip() == name)
                     except Exception:
-                        raise AssertionError(f"status {status.text!r}, pointing at {starts!r}")
+                        raise AssertionError(f"status {status.text!r}, pointing at {name!r}")
                 driver.save_screenshot(os.path.join(shots, 'browser_chart.png'))
 
                 # A bad value is named under the form and the chart goes.
@@ -114,14 +173,18 @@ def main():
                 assert driver.find_element(By.ID, 'lat').get_attribute('aria-invalid') == 'true'
                 check_no_page_errors(driver)
 
-                # An address with the inputs draws its chart when opened.
-                params = {'name': 'Link', 'date': '2000-01-01', 'time': '12:00', 'lon': '14.417', 'lat': '50.083',
-                          'houses': 'K'}
+                # An address with the inputs draws its chart when opened: coordinates and a zone typed
+                # in, not a town.
+                params = {'name': 'Link', 'date': '2000-01-01', 'time': '13:00', 'lon': '14.417', 'lat': '50.083',
+                          'tz': '+01:00', 'houses': 'K'}
                 driver.get(server.url + '?' + urllib.parse.urlencode(params))
                 wait_for_chart(driver, wait)
                 assert driver.find_element(By.ID, 'chart-title').text == 'Chart of Link'
                 assert driver.find_element(By.ID, 'houses').get_attribute('value') == 'K'
-                assert 'Koch' in driver.find_element(By.ID, 'chart-summary').text
+                assert driver.find_element(By.ID, 'tz').get_attribute('value') == '+01:00'
+                summary = driver.find_element(By.ID, 'chart-summary').text
+                for part in ('2000-01-01 13:00 UTC+01:00, ', '2000-01-01 12:00 UT', 'Koch'):
+                    assert part in summary, f'{part!r} not in {summary!r}'
                 driver.save_screenshot(os.path.join(shots, 'browser_link.png'))
                 check_no_page_errors(driver)
             finally:

@@ -13,7 +13,7 @@ namespace caelix::testing {
 
 class RunningChartServer {
  public:
-  explicit RunningChartServer(unsigned threads = 8) : server_(threads) {
+  explicit RunningChartServer(unsigned threads = 8, Engine engine = Engine::Precise) : server_(threads, engine) {
     const auto port = server_.Bind("127.0.0.1", 0);
     if (!port) throw std::runtime_error("cannot bind a port on 127.0.0.1");
     port_ = *port;

@@ -26,6 +26,36 @@ TEST(ChartRequest, EachParameterFillsTheOptionOfItsName) {
   const auto classic = ChartRequestFromParams({{"engine", "classic"}}, false);
   ASSERT_TRUE(classic.value);
   EXPECT_EQ(Engine::Classic, classic.value->engine);
+  const auto local = ChartRequestFromParams({{"place", "Paris, FR"}, {"tz", "LMT"}, {"resolve", "later"}}, true);
+  ASSERT_TRUE(local.value) << local.error.message;
+  EXPECT_EQ("Paris, FR", local.value->options.place);
+  EXPECT_EQ("LMT", local.value->options.zone);
+  EXPECT_EQ("later", local.value->options.resolve);
+}
+
+TEST(ChartRequest, WithoutAnEngineParameterTheServersEngine) {
+  const auto r = ChartRequestFromParams({}, false, Engine::Classic);
+  ASSERT_TRUE(r.value);
+  EXPECT_EQ(Engine::Classic, r.value->engine);
+  EXPECT_EQ("classic", r.value->options.engine);
+  const auto asked = ChartRequestFromParams({{"engine", "precise"}}, false, Engine::Classic);
+  ASSERT_TRUE(asked.value);
+  EXPECT_EQ(Engine::Precise, asked.value->engine);
+}
+
+TEST(ChartRequest, ALocalTimeIsConvertedAndWhatWasDoneIsKept) {
+  const auto request = ChartRequestFromParams({{"date", "1985-07-14"}, {"time", "09:20"}, {"place", "Madrid"}}, false);
+  ASSERT_TRUE(request.value);
+  std::optional<ResolvedBirthData> birth;
+  const auto input = ResolveChartRequest(*request.value, kNow, &birth);
+  ASSERT_TRUE(input.value) << input.error.message;
+  ASSERT_TRUE(birth);
+  ASSERT_TRUE(birth->place);
+  EXPECT_EQ("Europe/Madrid", birth->zoneName);
+  // Summer time in Madrid: UT is two hours behind the clock.
+  EXPECT_EQ(7, input.value->hour);
+  EXPECT_EQ(20.0, input.value->minute);
+  EXPECT_EQ(birth->place->latitudeDeg, input.value->latitude);
 }
 
 TEST(ChartRequest, RefusesWhatTheCommandLineWouldNotTake) {
@@ -50,6 +80,10 @@ TEST(ChartRequest, RefusesWhatTheCommandLineWouldNotTake) {
       {{{"style", "modern"}, {"style", "classic"}}, true, "style", "more than once"},
       {{{"engine", ""}}, true, "engine", "one of precise, classic"},
       {{{"engine", "classic"}, {"engine", "classic"}}, false, "engine", "more than once"},
+      {{{"place", "Madrid"}, {"place", "Lyon"}}, false, "place", "more than once"},
+      {{{"tz", "UT"}, {"tz", "UT"}}, true, "tz", "more than once"},
+      {{{"zone", "UT"}}, false, "zone", "not a parameter here"},
+      {{{"resolve", "later"}, {"resolve", "earlier"}}, false, "resolve", "more than once"},
   };
   for (const Case& c : cases) {
     const auto r = ChartRequestFromParams(c.params, c.withSize);

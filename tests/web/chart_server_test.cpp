@@ -53,6 +53,20 @@ const SameChart kSameCharts[] = {
     {"--date 1985-07-14 --time 09:20 --lon=-3.7038 --lat 40.4168 --engine precise",
      "date=1985-07-14&time=09:20&lon=-3.7038&lat=40.4168&engine=precise",
      R"({"date": "1985-07-14", "time": "09:20", "lon": -3.7038, "lat": 40.4168, "engine": "precise"})"},
+    // A town of the atlas, its zone reading the local clock (summer time).
+    {"--date 1985-07-14 --time 09:20 --place Madrid", "date=1985-07-14&time=09:20&place=Madrid",
+     R"({"date": "1985-07-14", "time": "09:20", "place": "Madrid"})"},
+    // A town with qualifiers, its coordinates overridden, another zone.
+    {"--date 1900-03-01 --time 08:00 --place 'Springfield, IL' --lat 39.8 --tz LMT --houses K",
+     "date=1900-03-01&time=08:00&place=Springfield%2C%20IL&lat=39.8&tz=LMT&houses=K",
+     R"({"date": "1900-03-01", "time": "08:00", "place": "Springfield, IL", "lat": 39.8, "tz": "LMT", "houses": "K"})"},
+    // Coordinates and a zone; a time that occurs twice, resolved.
+    {"--date 2021-10-31 --time 02:30 --tz europe/berlin --resolve earlier --lon 13.4 --lat 52.5",
+     "date=2021-10-31&time=02:30&tz=europe%2Fberlin&resolve=earlier&lon=13.4&lat=52.5",
+     R"({"date": "2021-10-31", "time": "02:30", "tz": "europe/berlin", "resolve": "earlier", "lon": 13.4, "lat": 52.5})"},
+    {"--date 2021-03-28 --time 02:30 --tz +05:30 --resolve later --engine classic",
+     "date=2021-03-28&time=02:30&tz=%2B05:30&resolve=later&engine=classic",
+     R"({"date": "2021-03-28", "time": "02:30", "tz": "+05:30", "resolve": "later", "engine": "classic"})"},
 };
 
 TEST_F(ChartServerTest, ChartJsonIsTheCommandLinesByGetAndByPost) {
@@ -137,6 +151,143 @@ TEST_F(ChartServerTest, BadValuesGet400WithTheCommandLinesReason) {
     EXPECT_EQ(c.parameter, j["parameter"]);
     EXPECT_EQ(why, j["message"]) << c.parameter << "=" << c.value;
   }
+}
+
+// caelix serve --engine classic: a request that names no engine gets the classic engine's chart.
+TEST(ChartServerEngine, TheServersEngineIsTheDefaultOfEachRequest) {
+  RunningChartServer classic(2, Engine::Classic);
+  auto client = classic.Client();
+  const char* query = "/api/v1/chart?date=1985-07-14&time=09:20&lon=-3.7038&lat=40.4168";
+  for (const auto& [engine, args] :
+       {std::pair{"", "--engine classic"}, std::pair{"&engine=classic", "--engine classic"},
+        std::pair{"&engine=precise", "--engine precise"}}) {
+    const auto cli =
+        RunCaelix(std::string("chart --json --date 1985-07-14 --time 09:20 --lon=-3.7038 --lat 40.4168 ") + args);
+    ASSERT_EQ(0, cli.status) << cli.err;
+    const auto res = client->Get((std::string(query) + engine).c_str());
+    ASSERT_TRUE(res);
+    EXPECT_EQ(cli.out, res->body + "\n") << engine;
+  }
+}
+
+TEST_F(ChartServerTest, PlaceAndZoneErrorsAreTheCommandLines) {
+  // Each as options of `caelix chart` and as the API's parameters: the parameter named and the reason.
+  const struct {
+    const char* cliArgs;
+    const char* query;
+    const char* parameter;
+  } cases[] = {
+      {"--date 2000-01-01 --time 12:00 --place Qxzqxzqx", "date=2000-01-01&time=12:00&place=Qxzqxzqx", "place"},
+      {"--date 2000-01-01 --time 12:00 --place 'Paris, ZZ'", "date=2000-01-01&time=12:00&place=Paris%2C%20ZZ", "place"},
+      {"--place Madrid", "place=Madrid", "place"},
+      {"--tz UT --date 2000-01-01", "tz=UT&date=2000-01-01", "tz"},
+      {"--date 2000-01-01 --time 12:00 --tz Mars/Olympus", "date=2000-01-01&time=12:00&tz=Mars%2FOlympus", "tz"},
+      {"--date 2000-01-01 --time 12:00 --tz +16:00", "date=2000-01-01&time=12:00&tz=%2B16:00", "tz"},
+      {"--date 2021-10-31 --time 02:30 --tz Europe/Berlin", "date=2021-10-31&time=02:30&tz=Europe%2FBerlin", "time"},
+      {"--date 2021-03-28 --time 02:30 --place Berlin", "date=2021-03-28&time=02:30&place=Berlin", "time"},
+      {"--date 2000-01-01 --time 12:00 --place Madrid --lat 95", "date=2000-01-01&time=12:00&place=Madrid&lat=95",
+       "lat"},
+      {"--date 2000-01-01 --time 12:00 --place Tromso --houses P", "date=2000-01-01&time=12:00&place=Tromso&houses=P",
+       "place"},
+      {"--date 2000-01-01 --time 12:00 --resolve later", "date=2000-01-01&time=12:00&resolve=later", "resolve"},
+  };
+  auto client = server_->Client();
+  for (const auto& c : cases) {
+    const auto cli = RunCaelix(std::string("chart ") + c.cliArgs);
+    ASSERT_EQ(2, cli.status) << c.cliArgs << ": " << cli.err;
+    const std::string prefix = std::string("caelix chart: --") + c.parameter + ": ";
+    ASSERT_EQ(0u, cli.err.find(prefix)) << cli.err;
+    const std::string why = cli.err.substr(prefix.size(), cli.err.size() - prefix.size() - 1);
+    const auto res = client->Get((std::string("/api/v1/chart?") + c.query).c_str());
+    ASSERT_TRUE(res);
+    EXPECT_EQ(400, res->status) << c.query;
+    const auto j = nlohmann::json::parse(res->body);
+    EXPECT_EQ(c.parameter, j["parameter"]) << c.query;
+    EXPECT_EQ(why, j["message"]) << c.query;
+  }
+}
+
+// CLI11 checks --resolve's values on the command line; the API checks them itself.
+TEST_F(ChartServerTest, ResolveTakesOnlyItsTwoValues) {
+  auto client = server_->Client();
+  for (const char* value : {"Earlier", "soonest", "", "earlier%00"}) {
+    for (const char* path : {"/api/v1/chart", "/api/v1/chart.svg"}) {
+      const auto res =
+          client->Get((std::string(path) + "?date=2021-10-31&time=02:30&tz=Europe/Berlin&resolve=" + value).c_str());
+      ASSERT_TRUE(res);
+      EXPECT_EQ(400, res->status) << path << " " << value;
+      const auto j = nlohmann::json::parse(res->body);
+      EXPECT_EQ("resolve", j["parameter"]) << value;
+      EXPECT_EQ("one of earlier, later", j["message"]) << value;
+    }
+  }
+  EXPECT_NE(0, RunCaelix("chart --date 2021-10-31 --time 02:30 --tz Europe/Berlin --resolve soonest").status);
+}
+
+// The same candidates as `caelix places QUERY --json`, in the same order.
+TEST_F(ChartServerTest, PlacesAreTheCommandLines) {
+  const struct {
+    const char* cliArgs;
+    const char* query;
+  } cases[] = {
+      {"Madrid", "q=Madrid"},
+      {"'Springfield, IL'", "q=Springfield%2C%20IL"},
+      {"Springfield --limit 25", "q=Springfield&limit=25"},
+      {"par --limit 3", "q=par&limit=3"},
+      {"'münchen' --limit 1", "q=m%C3%BCnchen&limit=1"},
+      {"'Sao Paulo, Brazil' --limit 1000", "limit=1000&q=Sao%20Paulo,%20Brazil"},
+  };
+  auto client = server_->Client();
+  for (const auto& c : cases) {
+    const auto cli = RunCaelix(std::string("places --json ") + c.cliArgs);
+    ASSERT_EQ(0, cli.status) << c.cliArgs << ": " << cli.err;
+    const auto res = client->Get((std::string("/api/v1/places?") + c.query).c_str());
+    ASSERT_TRUE(res);
+    EXPECT_EQ(200, res->status) << res->body;
+    EXPECT_EQ("application/json; charset=utf-8", res->get_header_value("Content-Type"));
+    EXPECT_EQ(cli.out, res->body + "\n") << c.query;
+  }
+  // No candidate: the command line says so and fails, the API answers an empty list.
+  EXPECT_EQ(1, RunCaelix("places Qxzqxzqx").status);
+  const auto none = client->Get("/api/v1/places?q=Qxzqxzqx");
+  ASSERT_TRUE(none);
+  EXPECT_EQ(200, none->status);
+  EXPECT_EQ("[]", none->body);
+}
+
+TEST_F(ChartServerTest, BadPlacesRequestsGet400NamingTheParameter) {
+  const struct {
+    const char* query;
+    const char* parameter;
+  } cases[] = {
+      {"", "q"},
+      {"q=", "q"},
+      {"q=%20%20", "q"},
+      {"limit=5", "q"},
+      {"q=Paris&q=Lyon", "q"},
+      {"q=Paris&limit=0", "limit"},
+      {"q=Paris&limit=1001", "limit"},
+      {"q=Paris&limit=-3", "limit"},
+      {"q=Paris&limit=ten", "limit"},
+      {"q=Paris&limit=5x", "limit"},
+      {"q=Paris&limit=", "limit"},
+      {"q=Paris&limit=5&limit=6", "limit"},
+      {"q=Paris&place=Lyon", "place"},
+  };
+  auto client = server_->Client();
+  for (const auto& c : cases) {
+    const auto res = client->Get((std::string("/api/v1/places?") + c.query).c_str());
+    ASSERT_TRUE(res);
+    EXPECT_EQ(400, res->status) << c.query;
+    const auto j = nlohmann::json::parse(res->body);
+    EXPECT_EQ(400, j["status"]);
+    EXPECT_EQ(c.parameter, j["parameter"]) << c.query;
+    EXPECT_FALSE(j["message"].get<std::string>().empty());
+  }
+  const auto post = client->Post("/api/v1/places", R"({"q": "Paris"})", "application/json");
+  ASSERT_TRUE(post);
+  EXPECT_EQ(405, post->status);
+  EXPECT_EQ("GET", post->get_header_value("Allow"));
 }
 
 TEST_F(ChartServerTest, EveryErrorHasItsStatusAndAJsonBody) {

@@ -2,7 +2,8 @@
 
 Every documented operation is called; each answer's status must be documented for it, its media
 type too, and a JSON body must hold to the documented schema (JSON Schema 2020-12, Debian's
-python3-jsonschema). Each documented query parameter is sent with its example and must be taken;
+python3-jsonschema). Each documented query parameter is sent with its example (and the examples of
+the parameters its x-needs lists) and must be taken;
 a parameter the description does not list must be refused; a body the description refuses must be
 refused by the server as well.
 
@@ -39,6 +40,21 @@ REQUESTS = [
     ('GET', '/api/v1/chart.png?size=1', None),
     ('POST', '/api/v1/chart.png', '{"date": "2000-01-01", "size": 100}'),
     ('POST', '/api/v1/chart.png', '{"date": "' + 'x' * 70000 + '"}'),
+    ('GET', '/api/v1/chart?date=1985-07-14&time=09:20&place=Madrid', None),
+    ('GET', '/api/v1/chart?date=2021-10-31&time=02:30&tz=Europe/Berlin&resolve=earlier', None),
+    ('GET', '/api/v1/chart?date=2021-10-31&time=02:30&tz=Europe/Berlin', None),
+    ('GET', '/api/v1/chart?date=2021-10-31&time=02:30&tz=Europe/Berlin&resolve=soonest', None),
+    ('GET', '/api/v1/chart?date=2000-01-01&time=12:00&place=Nowhereville', None),
+    ('POST', '/api/v1/chart', '{"date": "1985-07-14", "time": "09:20", "place": "Paris, FR", "houses": "K"}'),
+    ('POST', '/api/v1/chart.svg', '{"date": "1985-07-14", "time": "09:20", "tz": "+02:00", "lon": 2.35, "lat": 48.85}'),
+    ('GET', '/api/v1/chart.png?date=1985-07-14&time=09:20&place=Madrid&size=100', None),
+    ('GET', '/api/v1/places?q=Springfield%2C%20IL', None),
+    ('GET', '/api/v1/places?q=Par&limit=3', None),
+    ('GET', '/api/v1/places?q=Qxzqxzqx', None),
+    ('GET', '/api/v1/places?q=', None),
+    ('GET', '/api/v1/places?limit=5', None),
+    ('GET', '/api/v1/places?q=Paris&limit=0', None),
+    ('GET', '/api/v1/places?q=Paris&limit=ten', None),
 ]
 
 
@@ -109,16 +125,20 @@ def main():
         for method, target, body in REQUESTS:
             status, media, payload = server.request(target, method=method, body=body)
             check.answer(method, target, body, status, media, payload)
-        # Each documented query parameter is taken with its example; an undocumented one is not.
+        # Each documented query parameter is taken with its example (beside the examples of the
+        # parameters it needs, x-needs); an undocumented one is not.
         for path, item in doc['paths'].items():
             params = [check.deref(p) for p in item.get('get', {}).get('parameters', [])]
+            examples = {p['name']: p['example'] for p in params}
             for p in params:
-                query = urllib.parse.urlencode({p['name']: p['example']})
+                needed = {name: examples[name] for name in p.get('x-needs', [])}
+                query = urllib.parse.urlencode({**needed, p['name']: p['example']})
                 status, _, payload = server.request(f'{path}?{query}')
                 if status != 200:
                     check.fail(f'GET {path}?{query}: the documented example answered {status}: {payload[:200]}')
             if params:
-                status, _, _ = server.request(f'{path}?undocumented=1')
+                required = {p['name']: p['example'] for p in params if p.get('required')}
+                status, _, _ = server.request(f'{path}?{urllib.parse.urlencode({**required, "undocumented": 1})}')
                 if status != 400:
                     check.fail(f'GET {path}?undocumented=1: answered {status}, not 400')
         for path, item in doc['paths'].items():

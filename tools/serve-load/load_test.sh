@@ -31,7 +31,7 @@ for run in 1 2 3; do
   rate=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%d", 20000 / (e - s) }')
   ((rate > best)) && best=$rate
 done
-echo "caelix batch, 2 threads: $best charts/s; a fifth: $((best / 5)) requests/s"
+echo "caelix batch, 2 threads: $best charts/s; a fifth: $((best / 5)) requests/s ($(uptime | sed 's/.*load/load/'))"
 
 "$caelix" serve --port 0 >"$work/serve.out" 2>&1 &
 server=$!
@@ -44,7 +44,8 @@ rps=$(awk '/^Requests\/sec/ { printf "%d", $2 }' "$work/wrk.txt")
 p50=$(awk '$1 == "50%" { print $2 }' "$work/wrk.txt")
 p99=$(awk '$1 == "99%" { print $2 }' "$work/wrk.txt")
 errors=$(awk '/Non-2xx|Socket errors/' "$work/wrk.txt")
-echo "wrk, 64 connections, ${seconds} s, /api/v1/chart: $rps requests/s, p50 $p50, p99 $p99"
+echo "wrk, 64 connections, ${seconds} s, /api/v1/chart: $rps requests/s, p50 $p50, p99 $p99" \
+  "($(uptime | sed 's/.*load/load/'))"
 echo "${errors:-no error responses, no socket errors}"
 
 wrk -t8 -c8 -d"${seconds}s" -s "$here/mixed.lua" "$url" >"$work/soak.txt"

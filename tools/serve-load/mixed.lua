@@ -17,6 +17,14 @@ local requests = {
   {"GET", "/healthz", nil, 200},
   {"GET", "/api/v1/chart?lon=%ff%00", nil, 400},
   {"POST", "/api/v1/chart.svg", '{"size": 5}', 400},
+  {"GET", "/api/v1/places?q=Madri&limit=8", nil, 200},
+  {"GET", "/api/v1/places?q=&limit=8", nil, 400},
+  {"GET", "/api/v1/chart?date=1985-07-14&time=09:20&place=Madrid", nil, 200},
+  {"GET", "/api/v1/places?q=Paris&limit=0", nil, 400},
+  {"POST", "/api/v1/chart", '{"date": "2021-10-31", "time": "02:30", "tz": "Europe/Berlin"}', 400},
+  {"GET", "/api/v1/chart?date=2021-10-31&time=02:30&tz=Europe/Berlin&resolve=later", nil, 200},
+  {"GET", "/api/v1/chart?date=2000-01-01&time=12:00&place=Qxzqxzqx", nil, 400},
+  {"GET", "/api/v1/chart?date=2000-01-01&time=12:00&tz=Mars/Olympus&resolve=soonest", nil, 400},
 }
 
 local counter = 0

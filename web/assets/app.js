@@ -2,7 +2,7 @@
 // The page's address carries the inputs, so that a chart can be bookmarked and shared.
 'use strict';
 
-const FORM_FIELDS = ['name', 'date', 'time', 'place', 'lon', 'lat', 'tz', 'houses'];
+const FORM_FIELDS = ['name', 'date', 'time', 'place', 'lon', 'lat', 'tz', 'resolve', 'houses'];
 const API_FIELDS = FORM_FIELDS.filter((f) => f !== 'name');
 const $ = (id) => document.getElementById(id);
 
@@ -22,6 +22,7 @@ function fillForm(params) {
     if (f === 'houses') $(f).value = value || 'P';
     else $(f).value = value || '';
   }
+  showPlaceInfo(null);
 }
 
 function showError(text, field) {
@@ -116,12 +117,7 @@ async function drawChart(params) {
     const name = params.get('name');
     $('chart-title').textContent = name ? `Chart of ${name}` : 'Chart';
     document.title = name ? `${name} · Caelix` : 'Caelix';
-    const input = chart.input;
-    $('chart-summary').textContent =
-        `${input.year}-${String(input.month).padStart(2, '0')}-${String(input.day).padStart(2, '0')} ` +
-        `${String(input.hour).padStart(2, '0')}:${String(Math.floor(input.minute)).padStart(2, '0')} UT, ` +
-        `longitude ${degreesMinutes(input.longitude)}, latitude ${degreesMinutes(input.latitude)}, ` +
-        `${input.houseName} houses`;
+    $('chart-summary').textContent = chartSummary(chart);
     showWheel(svg);
     fillPositions(chart.bodies);
     $('elements').textContent = chart.pages.elements;
@@ -138,6 +134,55 @@ async function drawChart(params) {
   }
 }
 
+// One line of what the chart was drawn for: the town, the local time and its zone when given, the
+// UT, the coordinates and the house system.
+function chartSummary(chart) {
+  const input = chart.input;
+  const parts = [];
+  if (chart.place) parts.push(placeName(chart.place));
+  if (chart.localTime) {
+    const local = chart.localTime;
+    // "Europe/Madrid (CEST, +02:00)", "LMT (-00:14:44)", "UTC+01:00".
+    const details = [];
+    if (local.abbreviation !== local.zone) details.push(local.abbreviation);
+    if (!local.zone.endsWith(local.offset)) details.push(local.offset);
+    const zone = details.length > 0 ? `${local.zone} (${details.join(', ')})` : local.zone;
+    parts.push(`${local.date} ${local.time} ${zone}`);
+  }
+  parts.push(
+      `${input.year}-${String(input.month).padStart(2, '0')}-${String(input.day).padStart(2, '0')} ` +
+      `${String(input.hour).padStart(2, '0')}:${String(Math.floor(input.minute)).padStart(2, '0')} UT`);
+  parts.push(`longitude ${degreesMinutes(input.longitude)}, latitude ${degreesMinutes(input.latitude)}`);
+  parts.push(`${input.houseName} houses`);
+  return parts.join(', ');
+}
+
+// A town of the atlas as people name it: "Springfield, Illinois, United States".
+function placeName(place) {
+  const region = place.region || place.regionCode;
+  return [place.name, region, place.country || place.countryCode].filter((p) => p).join(', ');
+}
+
+// What the place field takes for a town: its name, its region and its country code, so that the
+// atlas finds that town first ("Springfield, Illinois, US").
+function placeQuery(place) {
+  const region = place.region && !place.region.includes(',') ? place.region : place.regionCode;
+  return [place.name, region, place.countryCode].filter((p) => p).join(', ');
+}
+
+// "40.4165 N 3.7026 W, Europe/Madrid": where a town is and its zone.
+function placeWhere(place) {
+  const lat = `${Math.abs(place.latitude).toFixed(4)} ${place.latitude < 0 ? 'S' : 'N'}`;
+  const lon = `${Math.abs(place.longitude).toFixed(4)} ${place.longitude < 0 ? 'W' : 'E'}`;
+  return `${lat} ${lon}, ${place.zone}`;
+}
+
+// Shows under the place field where the picked town is, or nothing.
+function showPlaceInfo(place) {
+  $('place-info').hidden = !place;
+  $('place-info').textContent = place ? `${placeName(place)}: ${placeWhere(place)}` : '';
+}
+
 // The place suggestions: up to eight towns of the atlas whose names begin with what is typed.
 const suggestions = {timer: 0, items: [], active: -1, generation: 0};
 
@@ -152,12 +197,33 @@ function closeSuggestions() {
 function pickSuggestion(index) {
   const item = suggestions.items[index];
   if (!item) return;
-  $('place').value = item.query;
+  const query = placeQuery(item);
+  $('place').value = query;
   // The town decides the coordinates and the zone.
   $('lon').value = '';
   $('lat').value = '';
   $('tz').value = '';
   closeSuggestions();
+  showPlaceInfo(item);
+  confirmPlace(query, item);
+}
+
+// When the atlas finds another town first for the name picked (a bigger town of the same name,
+// region and country, or one that has the name as an alternate name), gives the picked town's
+// coordinates and zone as well.
+async function confirmPlace(query, item) {
+  let first = null;
+  try {
+    const response = await fetch(`/api/v1/places?${new URLSearchParams({q: query, limit: '1'})}`);
+    if (response.ok) [first] = await response.json();
+  } catch (e) {
+    return;
+  }
+  if ($('place').value !== query) return;  // changed meanwhile
+  if (first && first.latitude === item.latitude && first.longitude === item.longitude) return;
+  $('lon').value = String(item.longitude);
+  $('lat').value = String(item.latitude);
+  $('tz').value = item.zone;
 }
 
 function markActive(index) {
@@ -176,7 +242,7 @@ async function suggestPlaces() {
   let places = [];
   try {
     const response = await fetch(`/api/v1/places?${new URLSearchParams({q: text, limit: '8'})}`);
-    if (response.ok) places = (await response.json()).places;
+    if (response.ok) places = await response.json();
   } catch (e) {
     places = [];
   }
@@ -187,7 +253,7 @@ async function suggestPlaces() {
   places.forEach((place, i) => {
     const option = document.createElement('li');
     option.setAttribute('role', 'option');
-    option.textContent = place.description;
+    option.textContent = `${placeName(place)} · ${placeWhere(place)}`;
     option.addEventListener('mousedown', (event) => {
       event.preventDefault();
       pickSuggestion(i);
@@ -217,6 +283,7 @@ function start() {
     drawChart(params);
   });
   $('place').addEventListener('input', () => {
+    showPlaceInfo(null);
     clearTimeout(suggestions.timer);
     suggestions.timer = setTimeout(suggestPlaces, 150);
   });

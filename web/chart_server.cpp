@@ -62,7 +62,8 @@ void ReplyParamError(httplib::Response& res, const ParamError& error) {
   res.set_content(ParamErrorJson(error), kJsonType);
 }
 
-// The chart a request asks for and the options of its picture, or nothing after answering 400.
+// The chart a request asks for and the options of its picture (its header naming the local time
+// and the place, as the command line's does), or nothing after answering 400.
 struct RequestedChart {
   Chart chart;
   WheelPictureOptions picture;
@@ -79,17 +80,20 @@ std::optional<RequestedChart> ChartOfRequest(const httplib::Request& req, httpli
     ReplyParamError(res, request.error);
     return std::nullopt;
   }
-  const auto input = ResolveChartRequest(*request.value, CurrentUtc(), birth);
+  std::optional<ResolvedBirthData> resolved;
+  const auto input = ResolveChartRequest(*request.value, CurrentUtc(), &resolved);
   if (!input.value) {
     ReplyParamError(res, input.error);
     return std::nullopt;
   }
   std::string error;
-  const auto picture = ResolvePictureOptions(request.value->options, error);
+  auto picture = ResolvePictureOptions(request.value->options, error);
   if (!picture) {
     ReplyParamError(res, ParamErrorFromCommandLine(error));
     return std::nullopt;
   }
+  if (resolved) SetBirthDataHeader(*resolved, picture->modern);
+  if (birth != nullptr) *birth = std::move(resolved);
   return RequestedChart{ComputeChartWith(request.value->engine, *input.value), *picture};
 }
 

@@ -89,8 +89,7 @@ TEST_F(ChartServerTest, ChartJsonIsTheCommandLinesByGetAndByPost) {
 TEST_F(ChartServerTest, WheelSvgIsTheCommandLinesAtEachSize) {
   testing::TempDir dir;
   auto client = server_->Client();
-  const SameChart& c = kSameCharts[1];
-  for (const int size : {64, 480, 1000}) {
+  const auto check = [&](const SameChart& c, int size) {
     const auto file = dir.Path() / ("wheel" + std::to_string(size) + ".svg");
     const auto cli =
         RunCaelix(std::string("chart ") + c.cliArgs + " --svg " + file.string() + " --size " + std::to_string(size));
@@ -100,8 +99,12 @@ TEST_F(ChartServerTest, WheelSvgIsTheCommandLinesAtEachSize) {
     ASSERT_TRUE(res);
     EXPECT_EQ(200, res->status) << res->body;
     EXPECT_EQ("image/svg+xml", res->get_header_value("Content-Type"));
-    EXPECT_EQ(testing::ReadWhole(file), res->body) << size;
-  }
+    EXPECT_EQ(testing::ReadWhole(file), res->body) << c.query << " at " << size;
+  };
+  for (const int size : {64, 480, 1000}) check(kSameCharts[1], size);
+  // Every other chart once, those from a town or a zone with the local time and the place in the
+  // wheel's header.
+  for (const SameChart& c : kSameCharts) check(c, 400);
 }
 
 TEST_F(ChartServerTest, WheelPngIsRenderedAtTheSizeAsked) {
